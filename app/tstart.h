@@ -1,0 +1,31 @@
+#pragma once
+
+#include "app/bedienelemente.h"
+#include "app/fenster.h"
+
+#include <QLabel>
+#include <QTimer>
+#include <QWidget>
+
+// The splash window: borderless, on top, fading out after the main window
+// appears. Its hidden label spr holds the language value for the whole run.
+class Tstart : public QWidget {
+    Q_OBJECT
+public:
+    // Sets fenster.start and fenster.spr to this window and its label.
+    Tstart(Fenster& fenster, const QString& sprache, QWidget* parent = nullptr);
+
+    Fenster& fenster;
+    KlickLabel* Image1 = nullptr;  // German picture
+    KlickLabel* Image2 = nullptr;  // English picture
+    QLabel* spr = nullptr;         // the language value, never shown
+    QTimer* Timer1 = nullptr;      // 27 ms
+    int zaehler = 0;               // ticks since the splash became active
+
+    void FormActivate();
+    void Timer1Timer();
+    void Image1Click();
+
+protected:
+    void changeEvent(QEvent* e) override;
+};

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "engine/spielzustand.h"
+
+#include <QColor>
+#include <QImage>
+#include <QLabel>
+#include <QPixmap>
+#include <QString>
+
+#include <vector>
+
+class QPainter;
+class QTimer;
+
+// The tile lists of the five element sets, found by name: the set's letter
+// followed by "normal" (the player's cells) or "fest" (revealed cells), ten
+// 45 x 45 tiles each (tile 0 the empty cell with the nine miniatures), and
+// "grauliste" with the two 15 x 15 mark tiles (0 grey, 1 white).
+class Kachellisten {
+public:
+    Kachellisten();  // loads every list from the resources
+    // The list of that name; an empty list for an unknown name.
+    const std::vector<QPixmap>& liste(const QString& name) const;
+};
+
+// Draws cells x1..x2, y1..y2 (from 1, inclusive; an empty range draws no
+// cells) of the game in z into the board picture through p, then all grid,
+// frame and box lines. The one drawing routine of the board: the widget and
+// the tests both use it.
+void zeichneAusgabe(QPainter& p, const Spielzustand& z, const Kachellisten& listen, int x1, int x2, int y1, int y2);
+
+// The board image: shows its picture at 1:1 and sizes itself to it. Presses
+// become values and marks while a game runs; the board then checks the grid
+// and announces a win.
+class Spielfeld : public QLabel {
+    Q_OBJECT
+public:
+    Spielfeld(Spielzustand& zustand, const Kachellisten& listen, QWidget* parent = nullptr);
+
+    // The board picture (1 x 1 pixel before the first game).
+    const QImage& bild() const;
+    // Gives the picture a new size, fills (0,0)-(N*45,N*45) with the current
+    // brush colour and draws the outer frame (2-pixel pen, RGB 99,106,122).
+    void bildVorbereiten(int breite, int hoehe, int n);
+    // Redraws the given cells and all lines, and shows the result.
+    void Ausgabe(int x1, int x2, int y1, int y2);
+
+    // The game clock that a completing press stops.
+    void setUhr(QTimer* uhr);
+    // While a puzzle is being generated the board ignores presses.
+    void setGesperrt(bool gesperrt);
+
+    // The press handler, X and Y in picture pixels.
+    void spielfeldMouseDown(Qt::MouseButton taste, int X, int Y);
+
+Q_SIGNALS:
+    // A completed board with fewer than 25541 points.
+    void gewonnenOhneHighscore();
+    // A completed board with 25541 points or more; the four texts for the
+    // high-score dialog's hidden labels.
+    void gewonnenMitHighscore(const QString& punkte, const QString& spielart, const QString& aufgedeckt,
+                              const QString& elemente);
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+};

@@ -1,0 +1,3 @@
+#include "print/tdruckfenster.h"
+
+Tdruckfenster::Tdruckfenster(Fenster& f, QWidget* parent) : QWidget(parent), fenster(f) {}

@@ -1,0 +1,44 @@
+// assetgen ASSETS_DIR — draws all pictures of the program into ASSETS_DIR.
+// The output is deterministic: running it again reproduces the committed files.
+
+#include "tools/assetgen/bereiche.h"
+
+#include <QFont>
+#include <QGuiApplication>
+#include <QImage>
+#include <QTextStream>
+
+#include <cstdio>
+
+bool speichern(const QImage& bild, const QDir& ordner, const QString& name, int qualitaet)
+{
+    const QString pfad = ordner.filePath(name);
+    if (!bild.save(pfad, nullptr, qualitaet)) {
+        std::fprintf(stderr, "assetgen: cannot write %s\n", qPrintable(pfad));
+        std::exit(1);
+    }
+    return true;
+}
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: assetgen ASSETS_DIR\n");
+        return 2;
+    }
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), {QStringLiteral("Liberation Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans")});
+
+    QDir assets(QString::fromLocal8Bit(argv[1]));
+    for (const char* bereich : {"kacheln", "hauptfenster", "dialoge", "druck", "hilfe"})
+        assets.mkpath(QString::fromLatin1(bereich));
+
+    zeichneKacheln(assets);
+    zeichneHauptfenster(assets);
+    zeichneDialoge(assets);
+    zeichneDruckfenster(assets);
+    zeichneHilfe(assets);
+    return 0;
+}
