@@ -1,4 +1,6 @@
-// assetgen ASSETS_DIR — draws all pictures of the program into ASSETS_DIR.
+// assetgen ASSETS_DIR [AREA...] — draws the pictures of the program into
+// ASSETS_DIR; AREA is one of kacheln hauptfenster dialoge druck hilfe
+// (default: all).
 // The output is deterministic: running it again reproduces the committed files.
 
 #include "tools/assetgen/bereiche.h"
@@ -24,8 +26,8 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: assetgen ASSETS_DIR\n");
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: assetgen ASSETS_DIR [kacheln|hauptfenster|dialoge|druck|hilfe ...]\n");
         return 2;
     }
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), {QStringLiteral("Liberation Sans")});
@@ -35,10 +37,15 @@ int main(int argc, char** argv)
     for (const char* bereich : {"kacheln", "hauptfenster", "dialoge", "druck", "hilfe"})
         assets.mkpath(QString::fromLatin1(bereich));
 
-    zeichneKacheln(assets);
-    zeichneHauptfenster(assets);
-    zeichneDialoge(assets);
-    zeichneDruckfenster(assets);
-    zeichneHilfe(assets);
+    QStringList bereiche;
+    for (int i = 2; i < argc; ++i)
+        bereiche << QString::fromLocal8Bit(argv[i]);
+    auto gewaehlt = [&](const char* b) { return bereiche.isEmpty() || bereiche.contains(QLatin1String(b)); };
+
+    if (gewaehlt("kacheln")) zeichneKacheln(assets);
+    if (gewaehlt("hauptfenster")) zeichneHauptfenster(assets);
+    if (gewaehlt("dialoge")) zeichneDialoge(assets);
+    if (gewaehlt("druck")) zeichneDruckfenster(assets);
+    if (gewaehlt("hilfe")) zeichneHilfe(assets);
     return 0;
 }
