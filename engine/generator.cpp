@@ -12,6 +12,9 @@ int64_t millisekundenTakt()
 
 namespace {
 
+// Misses between two looks at the clock within one cell.
+constexpr int uhrAbstand = 8;
+
 // Clears the grids and lays the blocked pattern for one attempt.
 void versuchBeginnen(Spielzustand& z)
 {
@@ -26,9 +29,9 @@ void versuchBeginnen(Spielzustand& z)
                         if (gesperrteUnterposition(n, sx, sy))
                             z.markierung[x][y][sx - 1][sy - 1] = 1;
     }
+    // Cells (x, 1..N) lie next to each other: one copy per column.
     for (int x = 0; x < n; ++x)
-        for (int y = 0; y < n; ++y)
-            std::memcpy(z.gesperrt[x][y], z.markierung[x][y], sizeof z.gesperrt[x][y]);
+        std::memcpy(z.gesperrt[x], z.markierung[x], size_t(n) * sizeof z.gesperrt[x][0]);
 }
 
 // One attempt at filling loesung. False when a cell found no value in time.
@@ -48,21 +51,23 @@ bool versuchFuellen(Spielzustand& z, Zufallsquelle& zufall, const Taktquelle& ta
             if ((alle & ~belegt) == 0)
                 return false;
 
-            // The tick count is read at the first miss rather than before the
-            // first draw: most cells fit at once, and at millisecond resolution
-            // the two readings cannot be told apart.
-            bool t0Gelesen = false;
+            // The clock is first read after a few misses rather than before the
+            // first draw, and then looked at again every few misses: most cells
+            // fit within a draw or two, a draw takes nanoseconds and a clock
+            // reading costs more than several, so at millisecond resolution this
+            // cannot be told apart from reading it before and after every draw.
+            int fehlgriffe = 0;
             int64_t t0 = 0;
             int32_t v;
             for (;;) {
                 v = zufall.ziehe(n) + 1;
                 if (!(belegt & (1u << v)))
                     break;
-                if (!t0Gelesen) {
-                    t0 = takt();
-                    t0Gelesen = true;
-                } else if (takt() > t0 + 1) {
-                    return false;
+                if (++fehlgriffe % uhrAbstand == 0) {
+                    if (fehlgriffe == uhrAbstand)
+                        t0 = takt();
+                    else if (takt() > t0 + 1)
+                        return false;
                 }
             }
             z.loesung[x][y] = v;
