@@ -17,6 +17,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 class Spielfeld;
 class Spielablauf;
@@ -160,4 +161,12 @@ protected:
     void changeEvent(QEvent* e) override;        // activation runs FormActivate
     void resizeEvent(QResizeEvent* e) override;  // FormResize
     void closeEvent(QCloseEvent* e) override;    // FormClose
+    void showEvent(QShowEvent* e) override;      // centred on the screen the first time
+
+private:
+    // Selects a page without running pcChange: only the user's page changes
+    // switch the mode.
+    void seiteWaehlen(int index);
+    bool seiteDurchProgramm_ = false;
+    bool zentriertGezeigt_ = false;
 };
