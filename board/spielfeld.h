@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <QString>
 
+#include <map>
 #include <vector>
 
 class QPainter;
@@ -22,13 +23,33 @@ public:
     Kachellisten();  // loads every list from the resources
     // The list of that name; an empty list for an unknown name.
     const std::vector<QPixmap>& liste(const QString& name) const;
+
+    // Cuts a strip of equally wide square tiles (height = tile size) apart.
+    static std::vector<QPixmap> zerlegen(const QImage& streifen);
+
+private:
+    std::map<QString, std::vector<QPixmap>> listen_;
 };
+
+// Board geometry in picture pixels.
+inline constexpr int zellenPixel = 45;
+inline constexpr int unterPixel = 15;
+inline constexpr int blockPixel = 135;
+
+// The colours of the board.
+inline const QColor zellenlinienFarbe{185, 189, 198};
+inline const QColor rahmenFarbe{99, 106, 122};
+inline const QColor loeschFarbe{192, 192, 192};  // clears the picture before the next game
 
 // Draws cells x1..x2, y1..y2 (from 1, inclusive; an empty range draws no
 // cells) of the game in z into the board picture through p, then all grid,
 // frame and box lines. The one drawing routine of the board: the widget and
-// the tests both use it.
+// the tests both use it. Leaves the painter's brush at the clearing grey.
 void zeichneAusgabe(QPainter& p, const Spielzustand& z, const Kachellisten& listen, int x1, int x2, int y1, int y2);
+
+// The outer frame of an N x N board (as the game start draws it before the
+// first tiles arrive).
+void zeichneRahmen(QPainter& p, int n, int rechterRand);
 
 // The board image: shows its picture at 1:1 and sizes itself to it. Presses
 // become values and marks while a game runs; the board then checks the grid
@@ -50,6 +71,11 @@ public:
     void setUhr(QTimer* uhr);
     // While a puzzle is being generated the board ignores presses.
     void setGesperrt(bool gesperrt);
+    bool istGesperrt() const { return gesperrt_; }
+
+    // The colour the next bildVorbereiten clears with: white until the first
+    // Ausgabe, the clearing grey after it.
+    QColor pinselFarbe() const { return pinsel_; }
 
     // The press handler, X and Y in picture pixels.
     void spielfeldMouseDown(Qt::MouseButton taste, int X, int Y);
@@ -64,4 +90,14 @@ Q_SIGNALS:
 
 protected:
     void mousePressEvent(QMouseEvent* e) override;
+
+private:
+    void zeigen();
+
+    Spielzustand& zustand_;
+    const Kachellisten& listen_;
+    QImage bild_;
+    QColor pinsel_{Qt::white};
+    QTimer* uhr_ = nullptr;
+    bool gesperrt_ = false;
 };
