@@ -1,8 +1,30 @@
 #pragma once
 
+#include "app/bedienelemente.h"
 #include "app/fenster.h"
 
+#include <QComboBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QRect>
+#include <QString>
 #include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class Druckmodus;
+
+// What the last successful print action put on paper, in printer pixels:
+// for the tools and tests that look at the printed sheet.
+struct Druckbericht {
+    QString drucker;            // queue name, empty when printed into a file
+    int aufloesung = 0;         // printer pixels per inch
+    QRect seite;                // printable area within the paper
+    QRect papier;               // the whole sheet
+    std::vector<QRect> felder;  // puzzle rectangles within the printable area
+};
 
 // The print window: progress while a page is composed, then printer choice,
 // print and cancel.
@@ -10,5 +32,60 @@ class Tdruckfenster : public QWidget {
     Q_OBJECT
 public:
     explicit Tdruckfenster(Fenster& fenster, QWidget* parent = nullptr);
+    ~Tdruckfenster() override;
     Fenster& fenster;
+
+    // Stands for the system's default printer; the same in both languages.
+    static inline const QString standart = QStringLiteral("Standart");
+
+    KlickLabel* Image4 = nullptr;  // English background, drag handle
+    KlickLabel* Image3 = nullptr;  // German background, drag handle
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    KlickLabel* Image2 = nullptr;  // cancel
+    KlickLabel* Image1 = nullptr;  // print
+    KlickLabel* Label3 = nullptr;
+    KlickLabel* Label4 = nullptr;
+    QLabel* verdeck = nullptr;     // covers the buttons while a page is made
+    QComboBox* cbdruck = nullptr;  // printer choice
+    QProgressBar* gauge1 = nullptr;
+
+    // The main window's print-page procedures (prepare action, composition).
+    Druckmodus& druck() const { return *druck_; }
+
+    void Sprache();
+    void FormShow();
+    void FormActivate();
+    void FormHide();
+    void Image3MouseDown();
+    // Prints the page; false (after telling the user) when it could not.
+    bool Image1Click();
+    void Image2Click();
+
+    // The printer text: "Standart" or the name chosen from the list.
+    QString druckerText() const { return cbdruck->currentText(); }
+
+    // When set, the print action writes the page into this PDF file instead
+    // of sending it to a printer (tools and tests).
+    QString ausgabeDatei;
+
+    // Shows a problem to the user. A message box by default; tools that run
+    // without anyone watching put their own handler here.
+    std::function<void(const QString&)> meldung;
+
+    const Druckbericht& letzterDruck() const { return letzterDruck_; }
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    void listeFuellen();
+    bool drucken();
+
+    std::unique_ptr<Druckmodus> druck_;
+    QString gewaehlt_;  // chosen printer; empty while "Standart"
+    bool zentriert_ = false;
+    Druckbericht letzterDruck_;
 };

@@ -1,0 +1,129 @@
+#pragma once
+
+// Shared by the print tests: the main window and the print window in one
+// language, and small looks at pictures and PDF files.
+
+#include "app/fenster.h"
+#include "mainwindow/tprog.h"
+#include "print/tdruckfenster.h"
+
+#include <QImage>
+#include <QLabel>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QString>
+
+#include <memory>
+
+struct Fenstersatz {
+    explicit Fenstersatz(const char* sprache) : spr(QString::fromLatin1(sprache))
+    {
+        f.spr = &spr;
+        prog = std::make_unique<Tprog>(f);
+        f.prog = prog.get();
+        druck = std::make_unique<Tdruckfenster>(f);
+        f.druckfenster = druck.get();
+        // Nobody reads message boxes in a test: keep what would be shown.
+        druck->meldung = [this](const QString& text) { meldungen << text; };
+    }
+    ~Fenstersatz()
+    {
+        druck.reset();
+        prog.reset();
+    }
+
+    QLabel spr;
+    Fenster f;
+    std::unique_ptr<Tprog> prog;
+    std::unique_ptr<Tdruckfenster> druck;
+    QStringList meldungen;
+};
+
+// The settings of a page, also where the main window's lists cannot yet
+// give them.
+inline void einstellen(Tprog& prog, int spielart, int aufgedeckt)
+{
+    prog.zustand.spielart = spielart;
+    prog.zustand.feldgroesse = spielart == 1 ? 9 : spielart;
+    prog.zustand.aufgedeckt = aufgedeckt;
+    prog.zustand.elemente = 'B';
+}
+
+// Whether any pixel of r in the picture is darker than mid grey.
+inline bool tinte(const QImage& bild, const QRect& r)
+{
+    const QRect innen = r.intersected(bild.rect());
+    for (int y = innen.top(); y <= innen.bottom(); ++y)
+        for (int x = innen.left(); x <= innen.right(); ++x)
+            if (qGray(bild.pixel(x, y)) < 128)
+                return true;
+    return false;
+}
+
+// Output of a poppler tool, empty when it is not installed or fails.
+inline QString werkzeug(const QString& name, const QStringList& argumente)
+{
+    const QString pfad = QStandardPaths::findExecutable(name);
+    if (pfad.isEmpty())
+        return {};
+    QProcess p;
+    p.start(pfad, argumente);
+    if (!p.waitForFinished(60000) || p.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// "Pages:" and "Title:" of pdfinfo.
+inline QString pdfFeld(const QString& info, const QString& feld)
+{
+    for (const QString& zeile : info.split(QLatin1Char('\n')))
+        if (zeile.startsWith(feld + QLatin1Char(':')))
+            return zeile.mid(feld.size() + 1).trimmed();
+    return {};
+}
+
+// Renders page 1 of a PDF at the given dpi into a picture (null on failure).
+inline QImage pdfBild(const QString& pdf, int dpi, const QString& ordner)
+{
+    const QString basis = ordner + QStringLiteral("/seite");
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+        return {};
+    QProcess p;
+    p.start(QStandardPaths::findExecutable(QStringLiteral("pdftoppm")),
+            {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"), QStringLiteral("-singlefile"),
+             QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"), pdf, basis});
+    if (!p.waitForFinished(60000) || p.exitCode() != 0)
+        return {};
+    return QImage(basis + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+}
+
+// Ink inside every rectangle of the sheet layout and none outside them, on
+// a page rendered from the PDF. The layout is in printer pixels of the
+// printable area; the page picture covers the whole sheet.
+inline QString blattPruefen(const QImage& seite, const Druckbericht& bericht)
+{
+    if (seite.isNull() || bericht.papier.isEmpty())
+        return QStringLiteral("no page");
+    const double sx = double(seite.width()) / bericht.papier.width();
+    const double sy = double(seite.height()) / bericht.papier.height();
+    std::vector<QRect> felder;
+    for (const QRect& r : bericht.felder) {
+        const QRectF auf((r.left() + bericht.seite.left()) * sx, (r.top() + bericht.seite.top()) * sy,
+                         r.width() * sx, r.height() * sy);
+        felder.push_back(auf.toAlignedRect());
+    }
+    for (size_t k = 0; k < felder.size(); ++k)
+        if (!tinte(seite, felder[k].adjusted(2, 2, -2, -2)))
+            return QStringLiteral("no ink in puzzle %1").arg(k + 1);
+    for (int y = 0; y < seite.height(); ++y)
+        for (int x = 0; x < seite.width(); ++x) {
+            if (qGray(seite.pixel(x, y)) >= 128)
+                continue;
+            bool drin = false;
+            for (const QRect& r : felder)
+                drin = drin || r.adjusted(-2, -2, 2, 2).contains(x, y);
+            if (!drin)
+                return QStringLiteral("ink outside the puzzles at %1,%2").arg(x).arg(y);
+        }
+    return {};
+}
