@@ -1,4 +1,0 @@
-#include "help/thilfe.h"
-
-Thilfe::Thilfe(Fenster& f, QWidget* parent) : QWidget(parent), fenster(f) {}
-Thilfe_en::Thilfe_en(Fenster& f, QWidget* parent) : QWidget(parent), fenster(f) {}

@@ -1,0 +1,280 @@
+#include "engine/webadressen.h"
+#include "help/katalog.h"
+#include "help/thilfe.h"
+#include "help/verweis.h"
+
+#include <QDesktopServices>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWheelEvent>
+
+#include <memory>
+
+// Collects the addresses the program hands to the browser.
+class Adressfaenger : public QObject {
+    Q_OBJECT
+public:
+    Adressfaenger()
+    {
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "oeffnen");
+    }
+    ~Adressfaenger() override { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); }
+    QStringList adressen;
+public Q_SLOTS:
+    void oeffnen(const QUrl& url) { adressen << url.toString(QUrl::FullyEncoded); }
+};
+
+namespace {
+
+void rad(QWidget* ziel, int delta)
+{
+    const QPointF punkt(20, 20);
+    QWheelEvent e(punkt, ziel->mapToGlobal(punkt), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                  Qt::NoScrollPhase, false);
+    QApplication::sendEvent(ziel, &e);
+}
+
+}  // namespace
+
+class TestHilfe : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { schriftenEinrichten(); }
+
+    void verweisRegel_data()
+    {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QString>("adresse");
+        QTest::newRow("bare .de") << "velmar-media.de" << "http://www.velmar-media.de/&rf=suh";
+        QTest::newRow("bare .com") << "velmar-media.com" << "http://www.velmar-media.com/&rf=suh";
+        QTest::newRow("other ending") << "velmar-media.at" << "http://www.velmar-media.at&rf=suh";
+        QTest::newRow("path") << "velmar-software.de/support" << "http://www.velmar-software.de/support&rf=suh";
+        QTest::newRow("path .com") << "velmar-software.com/donate" << "http://www.velmar-software.com/donate&rf=suh";
+        // Only the first ".de&" is touched; a later one stays as written.
+        QTest::newRow("first only") << "a.de&b.de&x" << "http://www.a.de/&b.de&x&rf=suh";
+        // A path that itself ends in ".de" is still given the slash: the rule
+        // looks at text, not at the host.
+        QTest::newRow("path ending .de") << "velmar-software.com/liste.de"
+                                         << "http://www.velmar-software.com/liste.de/&rf=suh";
+    }
+    void verweisRegel()
+    {
+        QFETCH(QString, link);
+        QFETCH(QString, adresse);
+        QCOMPARE(verweisAdresse(link), adresse);
+    }
+
+    void herkunftsbuchstabe()
+    {
+        QCOMPARE(verweisAdresse(QStringLiteral("velmar-software.de"), QLatin1Char('s')),
+                 QStringLiteral("http://www.velmar-software.de/&rf=sus"));
+    }
+
+    void seitenUmlauf_data()
+    {
+        QTest::addColumn<QString>("sprache");
+        QTest::newRow("de") << "de";
+        QTest::newRow("en") << "en";
+    }
+    void seitenUmlauf()
+    {
+        QFETCH(QString, sprache);
+        QLabel spr(sprache);
+        Fenster f;
+        f.spr = &spr;
+        std::unique_ptr<Hilfefenster> w;
+        if (sprache == QLatin1String("de"))
+            w = std::make_unique<Thilfe>(f);
+        else
+            w = std::make_unique<Thilfe_en>(f);
+        QCOMPARE(w->pc->count(), 5);
+        QCOMPARE(w->pc->currentIndex(), 0);
+        QTest::mouseClick(w->zurueck, Qt::LeftButton);
+        QCOMPARE(w->pc->currentIndex(), 4);
+        QTest::mouseClick(w->weiter, Qt::LeftButton);
+        QCOMPARE(w->pc->currentIndex(), 0);
+        for (int i = 1; i <= 5; ++i) {
+            QTest::mouseClick(w->weiter, Qt::LeftButton);
+            QCOMPARE(w->pc->currentIndex(), i % 5);
+            // The pressed tab follows the page.
+            for (int k = 0; k < 5; ++k)
+                QCOMPARE(w->pc->reiter[k]->isChecked(), k == i % 5);
+        }
+        QTest::mouseClick(w->pc->reiter[2], Qt::LeftButton);
+        QCOMPARE(w->pc->currentWidget()->objectName(), QStringLiteral("pc_software"));
+    }
+
+    void fensterGestalt()
+    {
+        QLabel spr(QStringLiteral("en"));
+        Fenster f;
+        f.spr = &spr;
+        Thilfe_en w(f);
+        QCOMPARE(w.size(), QSize(543, 495));
+        QCOMPARE(w.windowTitle(), QStringLiteral("Sudoku - Velmar Media"));
+        QVERIFY(w.windowFlags() & Qt::WindowStaysOnTopHint);
+        QCOMPARE(w.pc->geometry(), QRect(12, 110, 518, 342));
+        QCOMPARE(w.btien1->text(), QStringLiteral("<< back"));
+        QCOMPARE(w.btien2->geometry(), QRect(451, 464, 75, 25));
+        QVERIFY(!w.Image3->pixmap().isNull());
+        QCOMPARE(w.pc->reiter[4]->text(), QStringLiteral("Terms of Use"));
+    }
+
+    // Every link label shows its link without scheme or "www." and opens
+    // the address the rule makes from it; the hosts are the maker's.
+    void verweiseOeffnen()
+    {
+        Adressfaenger faenger;
+        QLabel spr(QStringLiteral("de"));
+        Fenster f;
+        f.spr = &spr;
+        Thilfe w(f);
+        w.show();
+        QVERIFY(!w.verweise.isEmpty());
+        QStringList erwartet;
+        for (KlickLabel* l : w.verweise) {
+            w.pc->setCurrentIndex(w.pc->stapel->indexOf(l->parentWidget()));
+            const QString text = l->text();
+            QVERIFY2(!text.startsWith(QLatin1String("http")) && !text.startsWith(QLatin1String("www.")),
+                     qPrintable(text));
+            QVERIFY2(text.startsWith(QLatin1String(webadressen::softwareDe)) ||
+                         text.startsWith(QLatin1String(webadressen::persoenlichDe)),
+                     qPrintable(text));
+            // Nothing may run past the page's right edge.
+            QVERIFY2(l->geometry().right() < l->parentWidget()->width(), qPrintable(text));
+            QTest::mouseClick(l, Qt::LeftButton, {}, QPoint(3, 3));
+            erwartet << verweisAdresse(text);
+        }
+        QCOMPARE(faenger.adressen, erwartet);
+        QVERIFY(faenger.adressen.contains(QStringLiteral("http://www.velmar-software.de/support&rf=suh")));
+        QVERIFY(faenger.adressen.contains(QStringLiteral("http://www.velmar-media.de/&rf=suh")));
+        QVERIFY(faenger.adressen.contains(QStringLiteral("http://www.velmar-software.de/spenden&rf=suh")));
+    }
+
+    void seiteBleibtErhalten()
+    {
+        QLabel spr(QStringLiteral("de"));
+        Fenster f;
+        f.spr = &spr;
+        Thilfe w(f);
+        w.show();
+        QCOMPARE(w.pc->currentIndex(), 0);
+        w.btide2Click();
+        w.btide2Click();
+        w.btide2Click();
+        w.close();
+        QVERIFY(!w.isVisible());
+        w.show();
+        QCOMPARE(w.pc->currentIndex(), 3);
+        QCOMPARE(w.pc->currentWidget()->objectName(), QStringLiteral("pc_spenden"));
+    }
+
+    void katalogAufbau_data()
+    {
+        QTest::addColumn<bool>("deutsch");
+        QTest::newRow("de") << true;
+        QTest::newRow("en") << false;
+    }
+    void katalogAufbau()
+    {
+        QFETCH(bool, deutsch);
+        std::unique_ptr<TFrame> k;
+        if (deutsch)
+            k = std::make_unique<TFrame1>();
+        else
+            k = std::make_unique<TFrame2>();
+        QCOMPARE(k->size(), QSize(511, 311));
+        QCOMPARE(k->scrollBox->widget()->size(), QSize(481, 890));
+        QCOMPARE(k->knoepfe.size(), 16);
+        QSet<QString> links;
+        for (int i = 0; i < 16; ++i) {
+            const int oben = i < 15 ? 76 + 50 * i : 824;
+            QCOMPARE(k->knoepfe[i]->geometry(), QRect(5, oben, 36, 36));
+            QVERIFY(!k->knoepfe[i]->icon().isNull());
+            QCOMPARE(k->namen[i]->pos(), QPoint(45, oben));
+            QCOMPARE(k->beschreibungen[i]->pos(), QPoint(45, oben + 15));
+            links.insert(k->knoepfe[i]->toolTip());
+        }
+        QCOMPARE(links.size(), 16);  // every program its own page
+        const QString host = QLatin1String(deutsch ? webadressen::softwareDe : webadressen::softwareInt);
+        QVERIFY(links.contains(host + QStringLiteral("/sudoku")));
+        QCOMPARE(k->uebersicht->text(), host + QStringLiteral("/software"));
+        QVERIFY(k->uebersicht->geometry().right() < 481);
+    }
+
+    void katalogRad()
+    {
+        TFrame2 k;
+        k.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&k));
+        QScrollBar* bar = k.scrollBox->verticalScrollBar();
+        const int unten = KatalogBox::inhaltHoehe - k.scrollBox->viewport()->height();
+        QCOMPARE(bar->maximum(), unten);
+        QCOMPARE(k.scrollBox->position(), 0);
+
+        rad(k.scrollBox->viewport(), 120);  // up at the top stays at 0
+        QCOMPARE(k.scrollBox->position(), 0);
+        rad(k.scrollBox->viewport(), -120);
+        QCOMPARE(k.scrollBox->position(), 10);
+        rad(k.scrollBox->viewport(), -120);
+        QCOMPARE(k.scrollBox->position(), 20);
+        rad(k.scrollBox->viewport(), 15);  // a fine-grained turn still moves 10
+        QCOMPARE(k.scrollBox->position(), 10);
+        rad(k.scrollBox->viewport(), -360);  // so does a fast one
+        QCOMPARE(k.scrollBox->position(), 20);
+        rad(bar, 120);  // over the bar itself, the same step
+        QCOMPARE(k.scrollBox->position(), 10);
+        rad(bar, -120);
+        QCOMPARE(k.scrollBox->position(), 20);
+
+        for (int i = 0; i < 100; ++i)
+            rad(k.scrollBox->viewport(), -120);
+        QCOMPARE(k.scrollBox->position(), unten);
+        rad(k.scrollBox->viewport(), 120);
+        QCOMPARE(k.scrollBox->position(), unten - 10);
+    }
+
+    void katalogFokusBeiBewegung()
+    {
+        TFrame1 k;
+        auto* anderes = new QLineEdit(&k);
+        anderes->setGeometry(0, 0, 1, 1);
+        k.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&k));
+        k.activateWindow();
+        anderes->setFocus();
+        QVERIFY(!k.scrollBox->hasFocus());
+        QMouseEvent bewegung(QEvent::MouseMove, QPointF(5, 5), k.beschreibungen[1]->mapToGlobal(QPointF(5, 5)),
+                             Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(k.beschreibungen[1], &bewegung);
+        QVERIFY(k.scrollBox->hasFocus());
+        // Moving to another button does not scroll the sheet by itself.
+        QCOMPARE(k.scrollBox->position(), 0);
+    }
+
+    // An icon opens what its hint shows, with prefix and suffix.
+    void iconOeffnetHinweis()
+    {
+        Adressfaenger faenger;
+        TFrame1 k;
+        k.show();
+        QTest::mouseClick(k.knoepfe[0], Qt::LeftButton);
+        QCOMPARE(faenger.adressen.size(), 1);
+        QCOMPARE(faenger.adressen[0], QStringLiteral("http://www.") + k.knoepfe[0]->toolTip() +
+                                          QStringLiteral("&rf=suh"));
+        k.scrollBox->verticalScrollBar()->setValue(k.scrollBox->verticalScrollBar()->maximum());
+        QTest::mouseClick(k.knoepfe[15], Qt::LeftButton);
+        QCOMPARE(faenger.adressen.size(), 2);
+        QCOMPARE(faenger.adressen[1], QStringLiteral("http://www.") + k.knoepfe[15]->toolTip() +
+                                          QStringLiteral("&rf=suh"));
+        QTest::mouseClick(k.uebersicht, Qt::LeftButton, {}, QPoint(3, 3));
+        QCOMPARE(faenger.adressen.size(), 3);
+        QCOMPARE(faenger.adressen[2], QStringLiteral("http://www.velmar-software.de/software&rf=suh"));
+    }
+};
+
+QTEST_MAIN(TestHilfe)
+#include "test_hilfe.moc"
