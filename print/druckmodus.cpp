@@ -63,7 +63,6 @@ void Druckmodus::vorschaudruckClick()
     felderproseite = (ziffer == 1 || ziffer == 2 || ziffer == 6) ? ziffer : 6;
 
     druckfenster_.show();
-    druckfenster_.raise();
     druckfenster_.gauge1->setValue(0);
 
     prog.Spiel1Parametersetzen();

@@ -23,6 +23,7 @@ struct Fenstersatz {
         f.prog = prog.get();
         druck = std::make_unique<Tdruckfenster>(f);
         f.druckfenster = druck.get();
+        standardMeldung = druck->meldung;
         // Nobody reads message boxes in a test: keep what would be shown.
         druck->meldung = [this](const QString& text) { meldungen << text; };
     }
@@ -37,7 +38,18 @@ struct Fenstersatz {
     std::unique_ptr<Tprog> prog;
     std::unique_ptr<Tdruckfenster> druck;
     QStringList meldungen;
+    std::function<void(const QString&)> standardMeldung;
 };
+
+// Chooses the page count of the print group (filling its list where the
+// main window has not yet done so).
+inline void seitenWaehlen(Tprog& prog, int index)
+{
+    if (prog.cbdruck->count() == 0)
+        prog.cbdruck->addItems({QStringLiteral("1 Feld pro Seite"), QStringLiteral("2 Felder pro Seite"),
+                                QStringLiteral("6 Felder pro Seite")});
+    prog.cbdruck->setCurrentIndex(index);
+}
 
 // The settings of a page, also where the main window's lists cannot yet
 // give them.

@@ -1,0 +1,113 @@
+// A page printed on a real CUPS queue (cups-pdf, set up by
+// tools/druckwarteschlange.sh): the PDF that arrives is checked.
+#include "hilfen.h"
+#include "print/druckmodus.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QPrinterInfo>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+struct Warteschlange {
+    QString name, ordner;
+};
+
+Warteschlange lesen()
+{
+    QFile info(QStringLiteral("/tmp/velmar-sudoku-druckwarteschlange"));
+    Warteschlange w;
+    if (!info.open(QIODevice::ReadOnly | QIODevice::Text))
+        return w;
+    for (const QByteArray& zeile : info.readAll().split('\n')) {
+        if (zeile.startsWith("warteschlange="))
+            w.name = QString::fromUtf8(zeile.mid(14)).trimmed();
+        else if (zeile.startsWith("ordner="))
+            w.ordner = QString::fromUtf8(zeile.mid(7)).trimmed();
+    }
+    return w;
+}
+
+QSet<QString> pdfs(const QString& ordner)
+{
+    const QStringList namen = QDir(ordner).entryList({QStringLiteral("*.pdf")}, QDir::Files);
+    return QSet<QString>(namen.begin(), namen.end());
+}
+
+}  // namespace
+
+class TestDruckWarteschlange : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { schriftenEinrichten(); }
+
+    void sechsRaetselAufDerWarteschlange()
+    {
+        const Warteschlange w = lesen();
+        if (w.name.isEmpty() || w.ordner.isEmpty())
+            QSKIP("no CUPS queue: tools/druckwarteschlange.sh has not set one up");
+        if (!QPrinterInfo::availablePrinterNames().contains(w.name))
+            QSKIP(qPrintable(QStringLiteral("the queue %1 is not installed").arg(w.name)));
+        if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty() ||
+            QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+            QSKIP("poppler-utils are not installed");
+
+        const QSet<QString> vorher = pdfs(w.ordner);
+
+        Fenstersatz s("de");
+        seitenWaehlen(*s.prog, 2);
+        einstellen(*s.prog, 1, 40);
+        s.druck->druck().vorschaudruckClick();
+        QCOMPARE(s.druck->druck().felderproseite, 6);
+
+        // Choose the queue from the print window's list, as the user would.
+        const int i = s.druck->cbdruck->findText(w.name);
+        QVERIFY(i > 0);
+        s.druck->cbdruck->setCurrentIndex(i);
+        Q_EMIT s.druck->cbdruck->activated(i);
+        QVERIFY(s.druck->Image1Click());
+        QVERIFY2(s.meldungen.isEmpty(), qPrintable(s.meldungen.join(QLatin1Char('\n'))));
+        QCOMPARE(s.druck->letzterDruck().drucker, w.name);
+
+        // Wait (bounded) for the PDF, and until it is no longer growing.
+        QString neu;
+        QElapsedTimer uhr;
+        uhr.start();
+        qint64 groesse = -1;
+        while (uhr.elapsed() < 60000) {
+            const QSet<QString> jetzt = pdfs(w.ordner) - vorher;
+            if (!jetzt.isEmpty()) {
+                neu = QDir(w.ordner).filePath(*jetzt.begin());
+                const qint64 g = QFileInfo(neu).size();
+                if (g > 0 && g == groesse)
+                    break;
+                groesse = g;
+            }
+            QTest::qWait(300);
+        }
+        QVERIFY2(!neu.isEmpty(), "no PDF arrived from the queue within 60 s");
+
+        const QString info = werkzeug(QStringLiteral("pdfinfo"), {neu});
+        QVERIFY2(!info.isEmpty(), qPrintable(neu));
+        QCOMPARE(pdfFeld(info, QStringLiteral("Pages")), QStringLiteral("1"));
+        // cups-pdf keeps the PostScript string's parentheses of the job title.
+        QString titel = pdfFeld(info, QStringLiteral("Title"));
+        if (titel.startsWith(QLatin1Char('(')) && titel.endsWith(QLatin1Char(')')))
+            titel = titel.mid(1, titel.size() - 2);
+        QCOMPARE(titel, QStringLiteral("Velmar Sudoku"));
+
+        QTemporaryDir ordner;
+        const QImage seite = pdfBild(neu, 30, ordner.path());
+        QVERIFY(!seite.isNull());
+        const QString fehler = blattPruefen(seite, s.druck->letzterDruck());
+        QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
+        QFile::remove(neu);
+    }
+};
+
+QTEST_MAIN(TestDruckWarteschlange)
+#include "test_druck_warteschlange.moc"
