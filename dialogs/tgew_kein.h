@@ -1,7 +1,9 @@
 #pragma once
 
+#include "app/bedienelemente.h"
 #include "app/fenster.h"
 
+#include <QLabel>
 #include <QWidget>
 
 // Congratulations on a solved puzzle below the high-score threshold.
@@ -10,4 +12,20 @@ class Tgew_kein : public QWidget {
 public:
     explicit Tgew_kein(Fenster& fenster, QWidget* parent = nullptr);
     Fenster& fenster;
+
+    KlickLabel* Image3 = nullptr; // English picture
+    KlickLabel* Image1 = nullptr; // German picture, above Image3
+    KlickLabel* Label1 = nullptr; // the points text from the status bar
+    KlickLabel* Image2 = nullptr; // click area over the drawn OK button
+
+    void Sprache();
+    void FormActivate();
+    void Image2Click();
+
+    // Shows the dialog over the main window; the board's plain win.
+    void zeigen();
+
+protected:
+    void changeEvent(QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
 };

@@ -1,0 +1,78 @@
+#pragma once
+
+// What both win dialogs share: window kind, placement, the points font and
+// the way back to the main window.
+
+#include "app/bedienelemente.h"
+#include "app/fenster.h"
+#include "mainwindow/tprog.h"
+
+#include <QColor>
+#include <QGuiApplication>
+#include <QPalette>
+#include <QScreen>
+#include <QWidget>
+
+namespace dialoghilfe {
+
+// A small stay-on-top tool window with a title bar and no close box: the
+// dialog is left only through its drawn buttons.
+inline void fensterArt(QWidget* w, int breite, int hoehe)
+{
+    w->setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    w->setFixedSize(breite, hoehe);
+}
+
+// Dark red, RGB 0x66 0x00 0x00.
+inline QColor dunkelrot() { return QColor(0x66, 0x00, 0x00); }
+
+inline void dunkelroteSchrift(QWidget* w)
+{
+    w->setFont(standardSchrift(11));
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, dunkelrot());
+    p.setColor(QPalette::Text, dunkelrot());
+    w->setPalette(p);
+}
+
+// Over the middle of the main window, or of the screen while that is not up.
+inline void zentrieren(QWidget* dialog, const Fenster& fenster)
+{
+    QRect bezug;
+    if (fenster.prog && fenster.prog->isVisible())
+        bezug = fenster.prog->frameGeometry();
+    else if (QScreen* s = QGuiApplication::primaryScreen())
+        bezug = s->availableGeometry();
+    if (bezug.isValid())
+        dialog->move(bezug.center() - QPoint(dialog->width() / 2, dialog->height() / 2));
+}
+
+inline void hauptfensterSperren(const Fenster& fenster)
+{
+    if (fenster.prog)
+        fenster.prog->setEnabled(false);
+}
+
+inline void hauptfensterFreigeben(const Fenster& fenster)
+{
+    if (fenster.prog)
+        fenster.prog->setEnabled(true);
+}
+
+// Visible and in front.
+inline void hauptfensterZeigen(const Fenster& fenster)
+{
+    if (!fenster.prog)
+        return;
+    fenster.prog->show();
+    fenster.prog->raise();
+    fenster.prog->activateWindow();
+}
+
+// The panel that holds the final points with their unit word.
+inline QString punktetext(const Fenster& fenster)
+{
+    return fenster.prog && fenster.prog->stat ? fenster.prog->stat->panelText(2) : QString();
+}
+
+}  // namespace dialoghilfe
