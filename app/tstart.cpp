@@ -1,14 +1,90 @@
 #include "app/tstart.h"
 
-Tstart::Tstart(Fenster& f, const QString& sprache, QWidget* parent) : QWidget(parent), fenster(f)
+#include "mainwindow/tprog.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+Tstart::Tstart(Fenster& f, const QString& sprache, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), fenster(f)
 {
+    setObjectName(QStringLiteral("Tstart"));
+    setWindowTitle(QStringLiteral("Velmar Sudoku"));
     spr = new QLabel(sprache, this);
+    spr->setObjectName(QStringLiteral("spr"));
     spr->hide();
     fenster.start = this;
     fenster.spr = spr;
+
+    setFixedSize(300, 200);
+    auto bild = [this](const char* name, const QString& datei) {
+        auto* l = new KlickLabel(this);
+        l->setObjectName(QLatin1String(name));
+        l->setGeometry(0, 0, 300, 200);
+        l->setPixmap(QPixmap(datei));
+        l->setCursor(Qt::PointingHandCursor);
+        l->beiKlick = [this] { Image1Click(); };
+        l->hide();
+        return l;
+    };
+    Image1 = bild("Image1", QStringLiteral(":/hauptfenster/start_de.jpg"));
+    Image2 = bild("Image2", QStringLiteral(":/hauptfenster/start_en.jpg"));
+    if (sprache == QLatin1String("de"))
+        Image1->show();
+    else
+        Image2->show();
+
+    if (QScreen* s = QGuiApplication::primaryScreen()) {
+        const QRect r = s->availableGeometry();
+        move(r.center() - QPoint(width() / 2, height() / 2));
+    }
+    setWindowOpacity(1.0);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(27);
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    Timer1->start();
 }
 
-void Tstart::FormActivate() {}
-void Tstart::Timer1Timer() {}
-void Tstart::Image1Click() {}
-void Tstart::changeEvent(QEvent* e) { QWidget::changeEvent(e); }
+void Tstart::FormActivate() { zaehler = 0; }
+
+void Tstart::hauptfensterZeigen()
+{
+    if (!fenster.prog)
+        return;
+    fenster.prog->show();
+    fenster.prog->raise();
+    fenster.prog->activateWindow();
+}
+
+void Tstart::Timer1Timer()
+{
+    ++zaehler;
+    if (zaehler == 50)
+        hauptfensterZeigen();
+    if (zaehler > 50 && deckkraft > 0) {
+        deckkraft = std::max(0, deckkraft - 5);
+        setWindowOpacity(deckkraft / 255.0);
+    }
+    if (deckkraft == 0) {
+        Timer1->stop();
+        // A fully transparent window would still take the clicks over the
+        // middle of the main window on most Linux desktops; out of the way it
+        // goes, though it stays open until the program ends.
+        hide();
+    }
+}
+
+void Tstart::Image1Click()
+{
+    hauptfensterZeigen();
+    hide();
+}
+
+void Tstart::changeEvent(QEvent* e)
+{
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange && isActiveWindow())
+        FormActivate();
+}

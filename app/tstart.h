@@ -21,6 +21,9 @@ public:
     QLabel* spr = nullptr;         // the language value, never shown
     QTimer* Timer1 = nullptr;      // 27 ms
     int zaehler = 0;               // ticks since the splash became active
+    // Opacity in steps of 1/255, kept as an integer so that 51 steps of 5
+    // end exactly at 0.
+    int deckkraft = 255;
 
     void FormActivate();
     void Timer1Timer();
@@ -28,4 +31,7 @@ public:
 
 protected:
     void changeEvent(QEvent* e) override;
+
+private:
+    void hauptfensterZeigen();
 };

@@ -563,8 +563,9 @@ void Tprog::Spiel1Parametersetzen()
 int32_t Tprog::Spiel2Generieren()
 {
     return ::Spiel2Generieren(zustand, zufall, millisekundenTakt, [this](int32_t v) {
-        QCoreApplication::processEvents();
+        // The number first, so that the events let run here paint it.
         stat->setPanelText(1, QString::number(v));
+        QCoreApplication::processEvents();
     });
 }
 

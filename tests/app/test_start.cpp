@@ -1,0 +1,131 @@
+// Start-up: the windows and their order, the splash picture and its fade,
+// and the end of the program.
+#include "app/bedienelemente.h"
+#include "app/programm.h"
+#include "app/tstart.h"
+#include "dialogs/tgew_high.h"
+#include "dialogs/tgew_kein.h"
+#include "print/tdruckfenster.h"
+#include "mainwindow/tprog.h"
+
+#include <QApplication>
+#include <QTest>
+
+class TestStart : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { schriftenEinrichten(); }
+
+    void fensterInIhrerReihenfolge_data()
+    {
+        QTest::addColumn<QString>("sprache");
+        QTest::newRow("de") << "de";
+        QTest::newRow("en") << "en";
+    }
+    void fensterInIhrerReihenfolge()
+    {
+        QFETCH(QString, sprache);
+        Programm programm(sprache);
+        Fenster& f = programm.fenster;
+        QVERIFY(f.start && f.prog && f.info && f.gew_kein && f.gew_high && f.druckfenster && f.hilfe && f.hilfe_en);
+        QCOMPARE(f.sprache(), sprache);
+        QCOMPARE(f.spr->parent(), f.start);
+        QVERIFY(f.spr->isHidden());
+        // Every window but the splash starts hidden; the splash is shown by
+        // the start and is the first top-level window made.
+        for (QWidget* w : {static_cast<QWidget*>(f.prog), f.info, static_cast<QWidget*>(f.gew_kein),
+                           static_cast<QWidget*>(f.gew_high), static_cast<QWidget*>(f.druckfenster), f.hilfe,
+                           f.hilfe_en})
+            QVERIFY(!w->isVisible());
+        const QWidgetList oben = QApplication::topLevelWidgets();
+        QVERIFY(oben.contains(f.start));
+        // The main window's texts were applied with the splash's language.
+        QCOMPARE(f.prog->stat->panelText(0),
+                 sprache == QLatin1String("de") ? QStringLiteral("Herzlich Willkommen") : QStringLiteral("Welcome!"));
+        // The picture of the language, and only that one.
+        QCOMPARE(!f.start->Image1->isHidden(), sprache == QLatin1String("de"));
+        QCOMPARE(!f.start->Image2->isHidden(), sprache == QLatin1String("en"));
+        QVERIFY(!f.start->Image1->pixmap().isNull());
+        QVERIFY(!f.start->Image2->pixmap().isNull());
+        QCOMPARE(f.start->size(), QSize(300, 200));
+        QVERIFY(f.start->windowFlags() & Qt::FramelessWindowHint);
+        QVERIFY(f.start->windowFlags() & Qt::WindowStaysOnTopHint);
+        QCOMPARE(f.start->Image1->cursor().shape(), Qt::PointingHandCursor);
+    }
+
+    void ueberblendung()
+    {
+        Programm programm(QStringLiteral("en"));
+        Tstart* s = programm.fenster.start;
+        Tprog* p = programm.fenster.prog;
+        QVERIFY(s->Timer1->isActive());
+        QCOMPARE(s->Timer1->interval(), 27);
+        s->Timer1->stop();  // ticks are driven by hand below
+        programm.starten();
+        s->FormActivate();
+        QCOMPARE(s->zaehler, 0);
+        for (int i = 0; i < 49; ++i)
+            s->Timer1Timer();
+        QVERIFY(!p->isVisible());
+        QCOMPARE(s->deckkraft, 255);
+        s->Timer1->start();
+        s->Timer1Timer();  // 50
+        QVERIFY(p->isVisible());
+        QCOMPARE(s->deckkraft, 255);
+        s->Timer1Timer();
+        QCOMPARE(s->deckkraft, 250);
+        QCOMPARE(s->windowOpacity(), 250 / 255.0);
+        for (int i = 0; i < 49; ++i)
+            s->Timer1Timer();
+        QCOMPARE(s->deckkraft, 5);
+        QVERIFY(s->Timer1->isActive());
+        s->Timer1Timer();  // tick 101
+        QCOMPARE(s->deckkraft, 0);
+        QVERIFY(!s->Timer1->isActive());
+        // Faded out, it no longer stands in front of the main window.
+        QVERIFY(!s->isVisible());
+        QCOMPARE(s->zaehler, 101);
+    }
+
+    void klickZeigtHauptfensterSofort()
+    {
+        Programm programm(QStringLiteral("de"));
+        Tstart* s = programm.fenster.start;
+        Tprog* p = programm.fenster.prog;
+        s->Timer1->stop();
+        programm.starten();
+        for (int i = 0; i < 10; ++i)
+            s->Timer1Timer();
+        QTest::mouseClick(s->Image1, Qt::LeftButton, {}, QPoint(150, 100));
+        QVERIFY(p->isVisible());
+        QVERIFY(!s->isVisible());
+        // The count goes on; at 50 the main window is brought forward again.
+        s->FormActivate();
+        for (int i = 0; i < 50; ++i)
+            s->Timer1Timer();
+        QVERIFY(p->isVisible());
+        QCOMPARE(s->deckkraft, 255);
+    }
+
+    void schliessenDesHauptfenstersBeendet()
+    {
+        Programm programm(QStringLiteral("en"));
+        programm.starten();
+        Fenster& f = programm.fenster;
+        f.prog->show();
+        f.hilfe_en->show();  // another window still open
+        bool beendet = false;
+        QTimer::singleShot(0, f.prog, [&] { f.prog->close(); });
+        QTimer wache;
+        wache.setSingleShot(true);
+        connect(&wache, &QTimer::timeout, qApp, [&] { QCoreApplication::exit(1); });
+        wache.start(5000);
+        beendet = QCoreApplication::exec() == 0;
+        QVERIFY(beendet);
+        QVERIFY(!f.start->isVisible());
+        QVERIFY(!f.prog->isVisible());
+    }
+};
+
+QTEST_MAIN(TestStart)
+#include "test_start.moc"

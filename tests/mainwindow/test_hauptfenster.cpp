@@ -1,0 +1,412 @@
+// The main window: texts of both languages, the column of boxes, the lists,
+// the modes and the links.
+#include "app/bedienelemente.h"
+#include "app/fenster.h"
+#include "board/spielfeld.h"
+#include "mainwindow/tprog.h"
+
+#include <QAbstractItemView>
+#include <QDesktopServices>
+#include <QSet>
+#include <QTest>
+
+class Adressfaenger : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> adressen;
+public Q_SLOTS:
+    void oeffnen(const QUrl& u) { adressen << u; }
+};
+
+// One main window in the chosen language, as start-up builds it.
+struct Aufbau {
+    QLabel spr;
+    Fenster f;
+    Tprog prog;
+    explicit Aufbau(const char* sprache) : spr(QString::fromLatin1(sprache)), f{.spr = &spr}, prog(f)
+    {
+        f.prog = &prog;
+    }
+};
+
+class TestHauptfenster : public QObject {
+    Q_OBJECT
+
+    Adressfaenger faenger;
+
+    static void nutzerSeite(Tprog& p, int index) { p.pc->setCurrentIndex(index); }  // as a user's tab click
+    static void voreinstellung(Tprog& p, int index)
+    {
+        p.cbspiel->setCurrentIndex(index);
+        p.cbspielChange();
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        schriftenEinrichten();
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), &faenger, "oeffnen");
+    }
+    void cleanupTestCase() { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); }
+    void init() { faenger.adressen.clear(); }
+
+    void texteBeiErstellung_data()
+    {
+        QTest::addColumn<QString>("sprache");
+        QTest::addColumn<QString>("panel0");
+        QTest::addColumn<QString>("hilfeAnfang");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("geloest");
+        QTest::addColumn<QString>("elemente");
+        QTest::addColumn<QString>("seite1");
+        QTest::newRow("de") << "de" << "Herzlich Willkommen" << "Herzlich Willkommen! Wählen Sie"
+                            << "Spiel Starten" << "Eingetragene Elemente: 1" << "Elemente: Blaue Zahlen"
+                            << "Am Computer spielen";
+        QTest::newRow("en") << "en" << "Welcome!" << "Welcome! Choose \"Playing at the omputer\""
+                            << "Start Game" << "Elements Set: 1" << "Elements: Blue Numbers"
+                            << "Playing at the Computer";
+    }
+    void texteBeiErstellung()
+    {
+        QFETCH(QString, sprache);
+        Aufbau a(sprache.toLatin1().constData());
+        Tprog& p = a.prog;
+        QCOMPARE(p.windowTitle(), QStringLiteral("Velmar Sudoku 1.3.1"));
+        QCOMPARE(p.stat->panelText(0), QTest::currentDataTag() == QByteArray("de") ? QString("Herzlich Willkommen")
+                                                                                  : QString("Welcome!"));
+        QFETCH(QString, panel0);
+        QCOMPARE(p.stat->panelText(0), panel0);
+        QFETCH(QString, hilfeAnfang);
+        QVERIFY2(p.hilfep->toPlainText().startsWith(hilfeAnfang), qPrintable(p.hilfep->toPlainText()));
+        QCOMPARE(p.hilfep->document()->blockCount(), 1);
+        QFETCH(QString, start);
+        QCOMPARE(p.Label4->text(), start);
+        QFETCH(QString, geloest);
+        QCOMPARE(p.cbgeloest->currentText(), geloest);
+        QFETCH(QString, elemente);
+        QCOMPARE(p.cbelemente->currentText(), elemente);
+        QFETCH(QString, seite1);
+        QCOMPARE(p.pc->tabText(0), seite1);
+        QCOMPARE(p.cbspiel->count(), 8);
+        QCOMPARE(p.cbspiel->currentText(), p.texte.voreinstellung[5]);
+        QCOMPARE(p.cbspielart->count(), 8);
+        QCOMPARE(p.cbspielart->currentText(), p.texte.spielart[7]);
+        QCOMPARE(p.cbdruck->count(), 3);
+        QCOMPARE(p.cbdruck->currentIndex(), 2);
+        QSet<QString> verschieden;
+        for (int i = 0; i < p.cbelemente->count(); ++i)
+            verschieden << p.cbelemente->itemText(i);
+        QCOMPARE(verschieden.size(), 5);
+        QVERIFY(p.texte.punkteSuffix.startsWith(QLatin1Char(' ')));
+        QVERIFY(p.texte.aufgedecktPraefix.endsWith(QLatin1Char(' ')));
+        // The domain on the web-site button and in the donation panel is the
+        // same one the links open.
+        QVERIFY(p.stat->panelText(3).startsWith(p.Label3->text() + QLatin1Char('/')));
+        QVERIFY(p.texte.fusszeileLang.startsWith(QStringLiteral("Velmar Sudoku - www.")));
+        QVERIFY(p.texte.fusszeileKurz.startsWith(QStringLiteral("Sudoku - www.")));
+    }
+
+    void geometrie()
+    {
+        Aufbau a("en");
+        Tprog& p = a.prog;
+        QCOMPARE(p.size(), QSize(737, 582));
+        QCOMPARE(p.palette().color(QPalette::Window), QColor(0xEC, 0xE9, 0xD8));
+        QCOMPARE(p.palette().color(QPalette::WindowText), QColor(0x80, 0x80, 0x80));
+        QCOMPARE(p.gb1->palette().color(QPalette::WindowText), QColor(0x80, 0, 0));
+        QCOMPARE(p.pc->geometry(), QRect(8, 8, 509, 549));
+        QCOMPARE(p.Bevel1->geometry(), QRect(8, 8, 485, 505));
+        QCOMPARE(p.gbtitel->geometry(), QRect(530, 24, 200, 97));
+        QCOMPARE(p.stat->geometry(), QRect(0, 563, 737, 19));
+        QCOMPARE(p.Image4->size(), QSize(185, 21));
+        QCOMPARE(p.Image2->size(), QSize(89, 21));
+        QVERIFY(!p.Image1->pixmap().isNull());
+        QVERIFY(!p.Image4->pixmap().isNull());
+        QVERIFY(!p.Timer->isActive());
+        QCOMPARE(p.Timer->interval(), 50);
+        QCOMPARE(p.weg->interval(), 10);
+        QVERIFY(!p.cbspiel->isEditable());
+
+        // The pages and frames follow the window, the column keeps to the right edge.
+        p.show();
+        p.resize(837, 682);
+        QCOMPARE(p.pc->geometry(), QRect(8, 8, 609, 649));
+        QCOMPARE(p.Bevel1->size(), QSize(585, 605));
+        QCOMPARE(p.gb1->x(), 630);
+        QCOMPARE(p.gb3->x(), 630);
+        QCOMPARE(p.gbtitel->pos(), QPoint(630, 24));
+        QCOMPARE(p.stat->geometry(), QRect(0, 663, 837, 19));
+    }
+
+    // The column's arrangement in both modes, with and without the
+    // user-defined settings.
+    void spaltenanordnung()
+    {
+        struct Zeile {
+            int gb1Hoehe, startOben, gb2Oben, gb3Oben;
+        };
+        auto pruefen = [](Tprog& p, Zeile z) {
+            QCOMPARE(p.gb1->height(), z.gb1Hoehe);
+            if (z.startOben >= 0) {
+                QVERIFY(!p.Image4->isHidden());
+                QCOMPARE(p.Image4->y(), z.startOben);
+                QCOMPARE(p.Label4->y(), z.startOben + 4);
+            } else {
+                QVERIFY(p.Image4->isHidden());
+                QVERIFY(p.Label4->y() >= p.gb1->height());  // clipped away by the group box
+            }
+            if (z.gb2Oben >= 0) {
+                QVERIFY(!p.gb2->isHidden());
+                QCOMPARE(p.gb2->y(), z.gb2Oben);
+            } else {
+                QVERIFY(p.gb2->isHidden());
+            }
+            QCOMPARE(p.gb3->y(), z.gb3Oben);
+            QCOMPARE(p.gb1->y(), 130);
+        };
+        {
+            Aufbau a("de");
+            a.prog.FormActivate();
+            pruefen(a.prog, {70, 42, -1, 209});
+            voreinstellung(a.prog, 7);
+            pruefen(a.prog, {142, 114, -1, 281});
+            // Back to a preset hides the three boxes again.
+            voreinstellung(a.prog, 2);
+            pruefen(a.prog, {70, 42, -1, 209});
+        }
+        {
+            Aufbau a("de");
+            a.prog.FormActivate();
+            nutzerSeite(a.prog, 1);
+            pruefen(a.prog, {46, -1, 185, 264});
+            QCOMPARE(a.prog.zustand.druckmodus, uint8_t(1));
+            // Returning to the play page restores the start button.
+            nutzerSeite(a.prog, 0);
+            pruefen(a.prog, {70, 42, -1, 209});
+            QCOMPARE(a.prog.zustand.druckmodus, uint8_t(0));
+        }
+        {
+            Aufbau a("en");
+            a.prog.FormActivate();
+            voreinstellung(a.prog, 7);
+            nutzerSeite(a.prog, 1);
+            pruefen(a.prog, {94, -1, 233, 312});
+            QVERIFY(a.prog.cbelemente->isHidden());
+            nutzerSeite(a.prog, 0);
+            QVERIFY(!a.prog.cbelemente->isHidden());
+            pruefen(a.prog, {142, 114, -1, 281});
+        }
+        {
+            Aufbau a("en");
+            a.prog.FormActivate();
+            nutzerSeite(a.prog, 1);
+            voreinstellung(a.prog, 7);
+            pruefen(a.prog, {118, -1, 257, 336});
+            // A preset chosen in print mode leaves the start button clipped.
+            voreinstellung(a.prog, 0);
+            pruefen(a.prog, {46, -1, 185, 264});
+        }
+    }
+
+    void aufgedecktListen_data()
+    {
+        QTest::addColumn<int>("art");
+        QTest::addColumn<int>("anzahl");
+        QTest::addColumn<int>("erste");
+        QTest::addColumn<int>("mitte");
+        QTest::newRow("9x9 classic") << 7 << 38 << 23 << 41;
+        QTest::newRow("9x9 free") << 6 << 38 << 23 << 41;
+        QTest::newRow("3x3") << 0 << 4 << 3 << 4;
+        QTest::newRow("4x4") << 1 << 5 << 6 << 8;
+        QTest::newRow("8x8") << 5 << 33 << 18 << 34;
+    }
+    void aufgedecktListen()
+    {
+        QFETCH(int, art);
+        QFETCH(int, anzahl);
+        QFETCH(int, erste);
+        QFETCH(int, mitte);
+        for (const char* sprache : {"de", "en"}) {
+            Aufbau a(sprache);
+            Tprog& p = a.prog;
+            p.cbspielart->setCurrentIndex(art);
+            p.cbspielartChange();
+            const QString praefix = p.texte.aufgedecktPraefix;
+            QCOMPARE(p.cbgeloest->count(), anzahl);
+            QCOMPARE(p.cbgeloest->itemText(0), praefix + QString::number(erste));
+            QCOMPARE(p.cbgeloest->itemText(anzahl - 1), praefix + QString::number(erste + anzahl - 1));
+            QCOMPARE(p.cbgeloest->currentText(), praefix + QString::number(mitte));
+        }
+    }
+
+    void wiederaktivierungSetztMitteZurueck()
+    {
+        Aufbau a("de");
+        Tprog& p = a.prog;
+        p.FormActivate();
+        QCOMPARE(p.cbgeloest->currentText(), QStringLiteral("Eingetragene Elemente: 41"));
+        p.cbgeloest->setCurrentIndex(0);
+        p.cbspielart->setCurrentIndex(2);  // 5x5, chosen but its list not yet rebuilt
+        p.FormActivate();
+        QCOMPARE(p.cbgeloest->count(), 9);
+        QCOMPARE(p.cbgeloest->currentText(), QStringLiteral("Eingetragene Elemente: 12"));
+        p.cbgeloest->setCurrentIndex(0);
+        p.FormActivate();
+        QCOMPARE(p.cbgeloest->currentText(), QStringLiteral("Eingetragene Elemente: 12"));
+    }
+
+    void getippteZeichenAendernNichts()
+    {
+        Aufbau a("en");
+        Tprog& p = a.prog;
+        p.FormActivate();
+        voreinstellung(p, 7);
+        p.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&p));
+        for (QComboBox* cb : {p.cbspiel, p.cbspielart, p.cbgeloest, p.cbelemente, p.cbdruck}) {
+            const QString vorher = cb->currentText();
+            const int index = cb->currentIndex();
+            // Letters and digits that begin other items must not search for them.
+            QTest::keyClicks(cb, QStringLiteral("F9E1x"));
+            QCOMPARE(cb->currentText(), vorher);
+            QCOMPARE(cb->currentIndex(), index);
+            QVERIFY2(cb->view()->isVisible(), cb->objectName().toLatin1());  // typing drops the list down
+            QTest::keyClicks(cb->view(), QStringLiteral("C2"));
+            cb->hidePopup();
+            QCOMPARE(cb->currentText(), vorher);
+        }
+        QCOMPARE(p.cbspiel->currentText(), QStringLiteral("User Defined"));
+    }
+
+    void druckseiteVersteecktBrettUndHaeltUhrAn()
+    {
+        Aufbau a("en");
+        Tprog& p = a.prog;
+        p.FormActivate();
+        p.spielstartenClick();
+        QVERIFY(p.Timer->isActive());
+        QVERIFY(!p.spielfeld->isHidden());
+        nutzerSeite(p, 1);
+        QVERIFY(p.spielfeld->isHidden());
+        QVERIFY(!p.Timer->isActive());
+        QCOMPARE(p.hilfep->toPlainText(), p.texte.hilfeDruckmodus);
+        nutzerSeite(p, 0);
+        QVERIFY(p.spielfeld->isHidden());
+        QVERIFY(!p.Timer->isActive());
+        QCOMPARE(p.hilfep->toPlainText(), p.texte.hilfeSpielmodus);
+        // The next start shows the board again.
+        p.spielstartenClick();
+        QVERIFY(!p.spielfeld->isHidden());
+        QVERIFY(p.Timer->isActive());
+    }
+
+    void druckseiteBleibtBeiRueckkehr()
+    {
+        Aufbau a("de");
+        Tprog& p = a.prog;
+        p.FormActivate();
+        nutzerSeite(p, 1);
+        // The print window selects other pages while it is up; weg puts the
+        // print page back and stops itself, without switching the mode.
+        p.pc->blockSignals(true);
+        p.pc->setCurrentIndex(0);
+        p.pc->blockSignals(false);
+        p.weg->start();
+        p.wegTimer();
+        QCOMPARE(p.pc->currentIndex(), 1);
+        QVERIFY(!p.weg->isActive());
+        QCOMPARE(p.zustand.druckmodus, uint8_t(1));
+        QVERIFY(!p.gb2->isHidden());
+        // A re-activation in print mode keeps the print page and the mode.
+        p.FormActivate();
+        QCOMPARE(p.pc->currentIndex(), 1);
+        QCOMPARE(p.zustand.druckmodus, uint8_t(1));
+        // In play mode weg has nothing to restore and keeps running.
+        nutzerSeite(p, 0);
+        p.weg->start();
+        p.wegTimer();
+        QCOMPARE(p.pc->currentIndex(), 0);
+        QVERIFY(p.weg->isActive());
+        p.weg->stop();
+    }
+
+    void statusleisteKlickbereiche_data()
+    {
+        QTest::addColumn<QString>("sprache");
+        QTest::addColumn<QString>("adresse");
+        QTest::newRow("de") << "de" << "http://www.velmar-software.de/spenden&rf=sus";
+        QTest::newRow("en") << "en" << "http://www.velmar-software.com/donate&rf=sus";
+    }
+    void statusleisteKlickbereiche()
+    {
+        QFETCH(QString, sprache);
+        QFETCH(QString, adresse);
+        Aufbau a(sprache.toLatin1().constData());
+        Tprog& p = a.prog;
+        for (int x : {0, 149, 150, 199, 200, 319})
+            p.statClick(x);
+        QVERIFY(faenger.adressen.isEmpty());
+        for (int x : {320, 369, 370, 600})
+            p.statClick(x);
+        QCOMPARE(faenger.adressen.size(), 4);
+        for (const QUrl& u : faenger.adressen)
+            QCOMPARE(u.toString(), adresse);
+
+        // Through real mouse clicks on the bar.
+        faenger.adressen.clear();
+        QTest::mouseClick(p.stat, Qt::LeftButton, {}, QPoint(100, 9));
+        QVERIFY(faenger.adressen.isEmpty());
+        QTest::mouseClick(p.stat, Qt::LeftButton, {}, QPoint(400, 9));
+        QCOMPARE(faenger.adressen.size(), 1);
+
+        for (int x : {0, 320, 550, 700}) {
+            p.statMouseMove(x);
+            QCOMPARE(p.stat->cursor().shape(), Qt::ArrowCursor);
+        }
+        for (int x : {321, 400, 549}) {
+            p.statMouseMove(x);
+            QCOMPARE(p.stat->cursor().shape(), Qt::PointingHandCursor);
+        }
+    }
+
+    void verweise()
+    {
+        {
+            Aufbau a("de");
+            a.prog.Label3Click();
+            QWidget hilfe, hilfeEn;
+            a.f.hilfe = &hilfe;
+            a.f.hilfe_en = &hilfeEn;
+            a.prog.Label2Click();
+            QVERIFY(hilfe.isVisible());
+            QVERIFY(!hilfeEn.isVisible());
+        }
+        {
+            Aufbau a("en");
+            a.prog.Label3Click();
+            QWidget hilfe, hilfeEn;
+            a.f.hilfe = &hilfe;
+            a.f.hilfe_en = &hilfeEn;
+            a.prog.Label2Click();
+            QVERIFY(!hilfe.isVisible());
+            QVERIFY(hilfeEn.isVisible());
+        }
+        QCOMPARE(faenger.adressen.size(), 2);
+        QCOMPARE(faenger.adressen[0].toString(), QStringLiteral("http://www.velmar-software.de"));
+        QCOMPARE(faenger.adressen[1].toString(), QStringLiteral("http://www.velmar-software.com"));
+    }
+
+    void unlesbareArtFaelltAufNeun()
+    {
+        Aufbau a("en");
+        Tprog& p = a.prog;
+        p.cbspielart->addItem(QString());
+        p.cbspielart->setCurrentIndex(8);
+        p.cbspielartChange();
+        QCOMPARE(p.cbgeloest->count(), 38);
+        QCOMPARE(p.cbgeloest->currentText(), QStringLiteral("Elements Set: 41"));
+    }
+};
+
+QTEST_MAIN(TestHauptfenster)
+#include "test_hauptfenster.moc"

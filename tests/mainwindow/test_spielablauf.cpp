@@ -1,0 +1,288 @@
+// A game from the start button to the last press: settings, sizes, points,
+// the clock and what the window shows on the way.
+#include "app/bedienelemente.h"
+#include "app/fenster.h"
+#include "board/spielablauf.h"
+#include "board/spielfeld.h"
+#include "engine/einstellungen.h"
+#include "mainwindow/tprog.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+struct Aufbau {
+    QLabel spr;
+    Fenster f;
+    Tprog prog;
+    explicit Aufbau(const char* sprache = "en") : spr(QString::fromLatin1(sprache)), f{.spr = &spr}, prog(f)
+    {
+        f.prog = &prog;
+        prog.FormActivate();
+    }
+};
+
+// Chooses the user-defined setting with a board kind (list index), a number
+// of revealed cells and an element set (list index).
+static void benutzerdefiniert(Tprog& p, int art, int aufgedeckt, int elemente)
+{
+    p.cbspiel->setCurrentIndex(benutzerdefiniertIndex);
+    p.cbspielChange();
+    p.cbspielart->setCurrentIndex(art);
+    p.cbspielartChange();
+    p.cbgeloest->setCurrentText(p.texte.aufgedecktPraefix + QString::number(aufgedeckt));
+    QCOMPARE(p.cbgeloest->currentText(), p.texte.aufgedecktPraefix + QString::number(aufgedeckt));
+    p.cbelemente->setCurrentIndex(elemente);
+}
+
+// Enters the solution into every empty cell through mouse presses on the
+// miniature of its value.
+static void loesen(Tprog& p)
+{
+    const Spielzustand& z = p.zustand;
+    for (int x = 1; x <= z.feldgroesse; ++x)
+        for (int y = 1; y <= z.feldgroesse; ++y) {
+            if (z.eingabe[x - 1][y - 1] != 0)
+                continue;
+            const int v = z.loesung[x - 1][y - 1];
+            const int sx = (v - 1) % 3 + 1, sy = (v - 1) / 3 + 1;
+            QTest::mouseClick(p.spielfeld, Qt::LeftButton, {},
+                              QPoint((x - 1) * 45 + (sx - 1) * 15 + 7, (y - 1) * 45 + (sy - 1) * 15 + 7));
+        }
+}
+
+class TestSpielablauf : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { schriftenEinrichten(); }
+
+    void startpunkteDerVoreinstellungen()
+    {
+        const int erwartet[7] = {2208, 9600, 16800, 37800, 17160, 27240, 37320};
+        Aufbau a("de");
+        Tprog& p = a.prog;
+        for (int i = 0; i < 7; ++i) {
+            p.cbspiel->setCurrentIndex(i);
+            p.cbspielChange();
+            QVERIFY(p.spielablauf->spielstartenClick());
+            QCOMPARE(p.zustand.punkte, erwartet[i]);
+            QCOMPARE(p.stat->panelText(2), QString::number(erwartet[i]) + QStringLiteral(" Punkte"));
+            QCOMPARE(p.zustand.elemente, 'B');
+            QCOMPARE(p.zustand.aufgedeckt, voreinstellungen[size_t(i)].aufgedeckt);
+        }
+    }
+
+    void startpunkteBenutzerdefiniert()
+    {
+        Aufbau a;
+        Tprog& p = a.prog;
+        benutzerdefiniert(p, 0, 3, 1);  // 3x3 free, 3 revealed
+        p.spielstartenClick();
+        QCOMPARE(p.zustand.spielart, 3);
+        QCOMPARE(p.zustand.punkte, 582);
+        QCOMPARE(p.minimumSize(), QSize(397, 248));
+        benutzerdefiniert(p, 7, 60, 2);  // classic, 60 revealed, symbols
+        p.spielstartenClick();
+        QCOMPARE(p.zustand.spielart, 1);
+        QCOMPARE(p.zustand.elemente, 'S');
+        QCOMPARE(p.zustand.punkte, 22060);
+        QCOMPARE(p.minimumSize(), QSize(667, 518));
+        benutzerdefiniert(p, 6, 41, 4);  // free 9x9 with letters
+        p.spielstartenClick();
+        QCOMPARE(p.zustand.spielart, 9);
+        QCOMPARE(p.zustand.feldgroesse, 9);
+        QCOMPARE(p.zustand.elemente, 'C');
+        QCOMPARE(p.zustand.aufgedeckt, 41);
+        // Revealed cells in the player's grid equal the count asked for.
+        int gezaehlt = 0;
+        for (auto& spalte : p.zustand.vorgabe)
+            for (int v : spalte)
+                gezaehlt += v != 0;
+        QCOMPARE(gezaehlt, 41);
+    }
+
+    void voreinstellungUebergehtBenutzerlisten()
+    {
+        Aufbau a;
+        Tprog& p = a.prog;
+        benutzerdefiniert(p, 0, 5, 4);
+        p.cbspiel->setCurrentIndex(1);  // free beginner
+        p.cbspielChange();
+        p.Spiel1Parametersetzen();
+        QCOMPARE(p.zustand.spielart, 6);
+        QCOMPARE(p.zustand.aufgedeckt, 20);
+        QCOMPARE(p.zustand.elemente, 'B');
+        QCOMPARE(p.zustand.feldgroesse, 6);
+        QCOMPARE(p.spielfeld->size(), QSize(270, 270));
+    }
+
+    void uhrUndNegativePunkte()
+    {
+        Aufbau a;
+        Tprog& p = a.prog;
+        p.spielstartenClick();
+        QCOMPARE(p.stat->panelText(0), QStringLiteral("Ready. Have Fun!"));
+        QCOMPARE(p.stat->panelText(2), QStringLiteral("27240 Points"));
+        QVERIFY(p.Timer->isActive());
+        p.TimerTimer();
+        QCOMPARE(p.stat->panelText(2), QStringLiteral("27239 Points"));
+        p.zustand.punkte = 1;
+        p.TimerTimer();
+        p.TimerTimer();
+        p.TimerTimer();
+        QCOMPARE(p.zustand.punkte, -2);
+        QCOMPARE(p.stat->panelText(2), QStringLiteral("-2 Points"));
+        // The clock's own ticks reach the same handler.
+        const int vorher = p.zustand.punkte;
+        QTRY_VERIFY_WITH_TIMEOUT(p.zustand.punkte < vorher, 2000);
+    }
+
+    void hilfeUndSteuerungNachDemStart()
+    {
+        Aufbau a("de");
+        Tprog& p = a.prog;
+        p.spielstartenClick();
+        QCOMPARE(p.hilfep->toPlainText(), QStringLiteral("Benutzen Sie die Maus auf dem Spielfeld!\n"
+                                                         "Linke Maustaste: Element wählen.\n"
+                                                         "Rechte Maustaste: Element markieren."));
+        QVERIFY(p.pc->isEnabled());
+        QVERIFY(p.Image4->isEnabled());
+        QVERIFY(p.Label4->isEnabled());
+        QCOMPARE(p.zustand.spiellaeuft, uint8_t(1));
+        QVERIFY(!p.spielfeld->isHidden());
+    }
+
+    void zentrierung()
+    {
+        Aufbau a;
+        Tprog& p = a.prog;
+        p.cbspiel->setCurrentIndex(0);  // free training: 4x4
+        p.cbspielChange();
+        p.spielstartenClick();
+        QCOMPARE(p.spielfeld->size(), QSize(180, 180));
+        QCOMPARE(p.spielfeld->pos(), QPoint(160, 170));
+        QCOMPARE(p.spielfeld->bild().size(), QSize(180, 180));
+        // A larger window keeps the board in the middle of its frame.
+        p.show();
+        p.resize(837, 682);
+        QCOMPARE(p.spielfeld->pos(), QPoint(210, 220));
+    }
+
+    void neuesSpielErsetztDasAlte()
+    {
+        Aufbau a;
+        Tprog& p = a.prog;
+        p.spielstartenClick();
+        // A mark on the first empty cell, and time gone by.
+        int mx = 0, my = 0;
+        for (int x = 1; x <= 9 && !mx; ++x)
+            for (int y = 1; y <= 9 && !mx; ++y)
+                if (p.zustand.vorgabe[x - 1][y - 1] == 0) {
+                    mx = x;
+                    my = y;
+                }
+        QTest::mouseClick(p.spielfeld, Qt::RightButton, {}, QPoint((mx - 1) * 45 + 7, (my - 1) * 45 + 7));
+        QCOMPARE(p.zustand.markierung[mx - 1][my - 1][0][0], uint8_t(1));
+        p.zustand.punkte = 100;
+        p.spielstartenClick();
+        QCOMPARE(p.zustand.punkte, 27240);
+        for (auto& s : p.zustand.markierung)
+            for (auto& z : s)
+                for (auto& r : z)
+                    for (uint8_t m : r)
+                        QCOMPARE(m, uint8_t(0));
+    }
+
+    // What the window shows and accepts while a puzzle is being generated:
+    // looked at from inside the event processing of the attempts.
+    void waehrendDerGenerierung()
+    {
+        Aufbau a;
+        Tprog& p = a.prog;
+        p.spielstartenClick();
+        bool gesehen = false;
+        QString panel0, panel1, panel2;
+        bool pcFrei = true, startFrei = true, uhrAn = true, zweiterStart = true;
+        QTimer::singleShot(0, &p, [&] {
+            gesehen = true;
+            panel0 = p.stat->panelText(0);
+            panel1 = p.stat->panelText(1);
+            panel2 = p.stat->panelText(2);
+            pcFrei = p.pc->isEnabled();
+            startFrei = p.Image4->isEnabled() || p.Label4->isEnabled();
+            uhrAn = p.Timer->isActive();
+            // A press now must not act on the grids being generated.
+            for (int X = 0; X < 405; X += 45)
+                p.spielfeld->spielfeldMouseDown(Qt::LeftButton, X + 22, 22);
+            zweiterStart = p.spielablauf->spielstartenClick();
+        });
+        p.stat->setPanelText(1, QString());
+        p.spielstartenClick();
+        QVERIFY(gesehen);
+        QCOMPARE(panel0, QStringLiteral("Create Sudoku.."));
+        QVERIFY2(panel1.toInt() >= 1, qPrintable(panel1));
+        QCOMPARE(panel2, QStringLiteral("0 Points"));
+        QVERIFY(!pcFrei);
+        QVERIFY(!startFrei);
+        QVERIFY(!uhrAn);
+        QVERIFY(!zweiterStart);
+        // The grids of the new game are its own: the player's grid is exactly
+        // the revealed cells.
+        for (int x = 0; x < 9; ++x)
+            for (int y = 0; y < 9; ++y)
+                QCOMPARE(p.zustand.eingabe[x][y], p.zustand.vorgabe[x][y]);
+        QCOMPARE(p.zustand.spiellaeuft, uint8_t(1));
+    }
+
+    void unlesbareEinstellungWirdAbgewiesen()
+    {
+        Aufbau a;
+        Tprog& p = a.prog;
+        benutzerdefiniert(p, 7, 41, 1);
+        p.cbgeloest->addItem(QStringLiteral("Elements Set: "));
+        p.cbgeloest->setCurrentIndex(p.cbgeloest->count() - 1);
+        QVERIFY(!p.einstellungenLesbar());
+        QVERIFY(!p.spielablauf->spielstartenClick());
+        QVERIFY(p.pc->isEnabled());
+        QVERIFY(p.Image4->isEnabled());
+        QCOMPARE(p.stat->panelText(0), QStringLiteral("Welcome!"));
+    }
+
+    void ganzesSpielMitHighscore()
+    {
+        Aufbau a;
+        Tprog& p = a.prog;
+        QSignalSpy mit(p.spielfeld, &Spielfeld::gewonnenMitHighscore);
+        QSignalSpy ohne(p.spielfeld, &Spielfeld::gewonnenOhneHighscore);
+        p.spielstartenClick();  // classic advanced: 27240 points
+        loesen(p);
+        QCOMPARE(mit.size(), 1);
+        QCOMPARE(ohne.size(), 0);
+        QCOMPARE(mit.at(0).at(0).toString(), QStringLiteral("27240"));
+        QCOMPARE(mit.at(0).at(1).toString(), QStringLiteral("1"));
+        QCOMPARE(mit.at(0).at(2).toString(), QStringLiteral("40"));
+        QCOMPARE(mit.at(0).at(3).toString(), QStringLiteral("B"));
+        QVERIFY(!p.Timer->isActive());
+        QCOMPARE(p.zustand.spiellaeuft, uint8_t(0));
+        QCOMPARE(p.stat->panelText(2), QStringLiteral("27240 Points"));
+    }
+
+    void ganzesSpielOhneHighscore()
+    {
+        Aufbau a("de");
+        Tprog& p = a.prog;
+        QSignalSpy mit(p.spielfeld, &Spielfeld::gewonnenMitHighscore);
+        QSignalSpy ohne(p.spielfeld, &Spielfeld::gewonnenOhneHighscore);
+        benutzerdefiniert(p, 0, 3, 4);
+        p.spielstartenClick();
+        p.TimerTimer();
+        loesen(p);
+        QCOMPARE(ohne.size(), 1);
+        QCOMPARE(mit.size(), 0);
+        QVERIFY(!p.Timer->isActive());
+        QCOMPARE(p.stat->panelText(2), QStringLiteral("581 Punkte"));
+    }
+};
+
+QTEST_MAIN(TestSpielablauf)
+#include "test_spielablauf.moc"
