@@ -66,7 +66,8 @@ void TestHochcode::ganzerPunktebereich()
     int i = 0;
     for (int p = highscoreSchwelle; p <= 43708; ++p, ++i) {
         const int aufgedeckt = 18 + i % 43;
-        const int spielart = (int[]){1, 8, 9}[i % 3];
+        static constexpr int arten[] = {1, 8, 9};
+        const int spielart = arten[i % 3];
         const char* b = buchstaben[(i / 3) % 5];
         const QString code = hochcode::codeBilden(QString::number(p), QString::number(spielart),
                                                   QString::number(aufgedeckt), QLatin1String(b), zufall);
