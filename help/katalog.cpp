@@ -225,6 +225,14 @@ TFrame::TFrame(bool de, QWidget* parent) : QWidget(parent)
     uebersicht = verweisLabel(blatt, host + QStringLiteral("/software"), de ? 357 : 352, de ? 866 : 868,
                               KatalogBox::inhaltBreite - 3);
 
+    // The heading, the introduction, the buttons and the overview link keep
+    // mouse movement to themselves: only the sheet, names and descriptions
+    // hand the focus over.
+    for (QWidget* w : std::initializer_list<QWidget*>{ueberschrift, einleitung, uebersicht})
+        w->setAttribute(Qt::WA_NoMousePropagation);
+    for (QToolButton* k : std::as_const(knoepfe))
+        k->setAttribute(Qt::WA_NoMousePropagation);
+
     scrollBox->setWidget(blatt);
     scrollBox->viewport()->setMouseTracking(true);
     scrollBox->viewport()->installEventFilter(this);

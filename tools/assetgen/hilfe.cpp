@@ -111,10 +111,10 @@ QImage spendenbild(bool de)
     // "We" on the left.
     p.setPen(dunkelrot);
     p.setFont(schrift("DejaVu Serif", 46, true, true));
-    p.drawText(QRect(4, 70, 110, 80), Qt::AlignCenter, de ? QStringLiteral("Wir") : QStringLiteral("We"));
+    p.drawText(QRect(0, 70, 108, 80), Qt::AlignCenter, de ? QStringLiteral("Wir") : QStringLiteral("We"));
 
     // The ellipse with what the maker does.
-    const QRectF ellipse(112, 8, 384, 214);
+    const QRectF ellipse(106, 6, 394, 218);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0x60, 0x40, 0x10, 50));
     p.drawEllipse(ellipse.translated(4, 5));
@@ -137,7 +137,7 @@ QImage spendenbild(bool de)
                          QStringLiteral("keep developing it over many years")};
     p.setFont(schrift("DejaVu Sans", 12));
     const int zeilenHoehe = 24;
-    int y = static_cast<int>(ellipse.center().y()) - zeilen.size() * zeilenHoehe / 2;
+    int y = static_cast<int>(ellipse.center().y()) - zeilen.size() * zeilenHoehe / 2 - 6;
     for (const QString& z : zeilen) {
         const QRect band(static_cast<int>(ellipse.left()), y, static_cast<int>(ellipse.width()), zeilenHoehe);
         const int breite = p.fontMetrics().horizontalAdvance(z);
