@@ -41,6 +41,8 @@ void Druckmodus::halterSchrumpfen(int anzahl)
 void Druckmodus::vorschaudruckClick()
 {
     Tprog& prog = *fenster_.prog;
+    if (laeuft_)
+        return;  // generation lets events run; one page at a time
 
     // A revealed-cells text that cannot be read would stop the page half
     // way, with the main window disabled and the print window's buttons
@@ -54,6 +56,7 @@ void Druckmodus::vorschaudruckClick()
         return;
     }
 
+    laeuft_ = true;
     prog.pc->setCurrentIndex(1);
     halterSchrumpfen(felderproseite);
     prog.setEnabled(false);
@@ -71,6 +74,7 @@ void Druckmodus::vorschaudruckClick()
     Druck2Druckausgabe();
     prog.stat->setPanelText(0, prog.texte.statusFertig);
     prog.zentrieren(prog.druckseite);
+    laeuft_ = false;
 }
 
 void Druckmodus::Druck1SeiteEinrichten()

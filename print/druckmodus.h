@@ -41,6 +41,9 @@ public:
 
     Fusszeilen fusszeilen() const;
 
+    // True while a page is being composed (events run meanwhile).
+    bool laeuft() const { return laeuft_; }
+
     // Draws the page's pictures into the sheet layout of a w x h page.
     void seiteZeichnen(QPainter& p, int w, int h) const;
 
@@ -48,4 +51,5 @@ private:
     Fenster& fenster_;
     Tdruckfenster& druckfenster_;
     std::array<std::optional<Spielzustand>, 6> raetsel_{};
+    bool laeuft_ = false;
 };

@@ -3,6 +3,7 @@
 #include "mainwindow/tprog.h"
 #include "print/druckmodus.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHideEvent>
 #include <QKeyEvent>
@@ -294,6 +295,16 @@ void Tdruckfenster::hideEvent(QHideEvent* e)
     QWidget::hideEvent(e);
     if (!e->spontaneous())
         FormHide();
+}
+
+void Tdruckfenster::closeEvent(QCloseEvent* e)
+{
+    // The window has no close button, but the window system can still ask
+    // it to close (Alt+F4). While the page is made that would hand back the
+    // main window in the middle of it; once the page is ready it means cancel.
+    e->ignore();
+    if (verdeck->isHidden() && !druck_->laeuft())
+        Image2Click();
 }
 
 bool Tdruckfenster::eventFilter(QObject* o, QEvent* e)

@@ -58,6 +58,7 @@ private Q_SLOTS:
             QCOMPARE(d.Label4->text(), de ? QStringLiteral("Abbrechen") : QStringLiteral("Cancel"));
             QCOMPARE(d.gauge1->geometry(), QRect(79, 64, 313, 17));
             QCOMPARE(d.Image1->cursor().shape(), Qt::PointingHandCursor);
+            QVERIFY(d.Image3->beiDruck && d.Image4->beiDruck);  // drag by the picture
 
             // Typed characters choose nothing.
             d.show();
@@ -179,6 +180,34 @@ private Q_SLOTS:
         QVERIFY(verdeckt.size() >= 6 && verdeckt.first());
         QVERIFY(prog.x[0]->bild != erste);
         QVERIFY(bereit(*s.druck));
+    }
+
+    void schliessenNurWennBereit()
+    {
+        Fenstersatz s("de");
+        Tprog& prog = *s.prog;
+        // Asked to close while the page is made: it stays, the page goes on.
+        bool versucht = false;
+        connect(s.druck->gauge1, &QProgressBar::valueChanged, this, [&](int v) {
+            if (v == 50 && !versucht) {
+                versucht = true;
+                s.druck->close();
+                QVERIFY(s.druck->isVisible());
+                QVERIFY(!prog.isEnabled());
+                // A second prepare cannot start inside the first.
+                s.druck->druck().vorschaudruckClick();
+            }
+        });
+        vorbereiten(s, 2);
+        QVERIFY(versucht);
+        QCOMPARE(s.druck->gauge1->value(), 100);
+        QVERIFY(bereit(*s.druck));
+        QCOMPARE(prog.x[5]->bild.size(), QSize(425, 425));
+        // Once ready, closing is cancelling.
+        s.druck->close();
+        QVERIFY(!s.druck->isVisible());
+        QVERIFY(prog.isEnabled());
+        QCOMPARE(prog.x[0]->bild.size(), QSize(1, 1));
     }
 
     void druckenInPdf_data()
