@@ -8,9 +8,6 @@
 
 #include <QImage>
 #include <QPainter>
-#include <QRect>
-
-#include <cstdint>
 
 inline void spielAnlegen(Spielzustand& z, int32_t spielart, char elemente, int32_t aufgedeckt, uint64_t saat = 7)
 {
@@ -26,27 +23,19 @@ inline void spielAnlegen(Spielzustand& z, int32_t spielart, char elemente, int32
 }
 
 // The whole board drawn by the one drawing routine onto a fresh picture.
-inline QImage zeichne(const Spielzustand& z, const Kachellisten& listen, QColor grund = Qt::white)
+inline QImage zeichne(const Spielzustand& z, const Kachellisten& listen)
 {
-    const int kante = z.feldgroesse * 45;
-    QImage bild(kante, kante, QImage::Format_RGB32);
-    bild.fill(grund);
+    QImage bild(z.feldgroesse * 45, z.feldgroesse * 45, QImage::Format_RGB32);
+    bild.fill(Qt::white);
     QPainter p(&bild);
     zeichneAusgabe(p, z, listen, 1, z.feldgroesse, 1, z.feldgroesse);
     return bild;
 }
 
-inline QRgb farbe(int r, int g, int b) { return qRgb(r, g, b); }
-
-// Whether every pixel of r in a equals the pixel at the same offset in b's
-// rect at (bx, by).
+// Whether the pixels of r in a equal those of b from (bx, by) on.
 inline bool gleich(const QImage& a, QRect r, const QImage& b, int bx, int by)
 {
-    for (int y = 0; y < r.height(); ++y)
-        for (int x = 0; x < r.width(); ++x)
-            if (a.pixel(r.x() + x, r.y() + y) != b.pixel(bx + x, by + y))
-                return false;
-    return true;
+    return a.copy(r) == b.copy(bx, by, r.width(), r.height());
 }
 
 inline bool einfarbig(const QImage& a, QRect r, QRgb c)
@@ -58,21 +47,12 @@ inline bool einfarbig(const QImage& a, QRect r, QRgb c)
     return true;
 }
 
-// The first hidden cell of the board, x-major.
-inline bool versteckteZelle(const Spielzustand& z, int& x, int& y)
+// The first cell of the board, x-major, that is revealed (or hidden).
+inline bool zelleFinden(const Spielzustand& z, bool aufgedeckt, int& x, int& y)
 {
     for (x = 1; x <= z.feldgroesse; ++x)
         for (y = 1; y <= z.feldgroesse; ++y)
-            if (z.vorgabe[x - 1][y - 1] == 0)
-                return true;
-    return false;
-}
-
-inline bool aufgedeckteZelle(const Spielzustand& z, int& x, int& y)
-{
-    for (x = 1; x <= z.feldgroesse; ++x)
-        for (y = 1; y <= z.feldgroesse; ++y)
-            if (z.vorgabe[x - 1][y - 1] != 0)
+            if ((z.vorgabe[x - 1][y - 1] != 0) == aufgedeckt)
                 return true;
     return false;
 }

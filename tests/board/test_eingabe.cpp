@@ -18,38 +18,26 @@ class TestEingabe : public QObject {
     Kachellisten* listen = nullptr;
     Spielzustand z;
     std::unique_ptr<Spielfeld> feld;
+    int x = 0, y = 0;  // the cell under test
 
-    // Starts a game on a fresh widget, whole board drawn.
-    void starten(int32_t spielart, char elemente, int32_t aufgedeckt, uint64_t saat = 3)
+    // A running game on a fresh widget, whole board drawn; (x, y) its first
+    // revealed or hidden cell.
+    void starten(int32_t spielart, char elemente, int32_t aufgedeckt, bool aufgedeckteZelle = false)
     {
-        spielAnlegen(z, spielart, elemente, aufgedeckt, saat);
+        spielAnlegen(z, spielart, elemente, aufgedeckt, 3);
         feld = std::make_unique<Spielfeld>(z, *listen);
         const int kante = z.feldgroesse * 45;
         feld->bildVorbereiten(kante, kante, z.feldgroesse);
         feld->Ausgabe(1, z.feldgroesse, 1, z.feldgroesse);
+        QVERIFY(zelleFinden(z, aufgedeckteZelle, x, y));
     }
 
-    // Pixel of the sub-position (sx, sy) of cell (x, y) at offsets within it.
-    static QPoint stelle(int x, int y, int ox, int oy) { return {(x - 1) * 45 + ox, (y - 1) * 45 + oy}; }
-
-    void druck(Qt::MouseButton taste, QPoint p) { feld->spielfeldMouseDown(taste, p.x(), p.y()); }
-
-    // Fills every hidden cell but (x, y) with its solution value.
-    void fastFertig(int& x, int& y)
-    {
-        QVERIFY(versteckteZelle(z, x, y));
-        for (int i = 0; i < 9; ++i)
-            for (int j = 0; j < 9; ++j)
-                z.eingabe[i][j] = z.loesung[i][j];
-        z.eingabe[x - 1][y - 1] = 0;
-    }
-
-    // The press that completes the board: the sub-position of the missing value.
-    QPoint loesungsDruck(int x, int y) const
-    {
-        const int v = z.loesung[x - 1][y - 1];
-        return stelle(x, y, (v - 1) % 3 * 15 + 7, (v - 1) / 3 * 15 + 7);
-    }
+    // A press at offsets (ox, oy) within the cell under test.
+    void druck(Qt::MouseButton taste, int ox, int oy) { feld->spielfeldMouseDown(taste, (x - 1) * 45 + ox, (y - 1) * 45 + oy); }
+    // A press on the middle of the miniature of v.
+    void druckAuf(Qt::MouseButton taste, int v) { druck(taste, (v - 1) % 3 * 15 + 7, (v - 1) / 3 * 15 + 7); }
+    int32_t wert() const { return z.eingabe[x - 1][y - 1]; }
+    uint8_t marke(int v) const { return z.markierung[x - 1][y - 1][(v - 1) % 3][(v - 1) / 3]; }
 
 private Q_SLOTS:
     void initTestCase()
@@ -60,148 +48,107 @@ private Q_SLOTS:
     void cleanup() { feld.reset(); }
     void cleanupTestCase() { delete listen; }
 
-    // Offsets 0-14, 15-29 and 30-44 pick sub-positions 1, 2, 3 in both directions.
+    // Offsets 0-14, 15-29 and 30-44 pick sub-positions 1, 2, 3 in both
+    // directions; a second left press empties the cell wherever it lands.
     void druckZuordnung()
     {
         starten(1, 'R', 30);
-        int x, y;
-        QVERIFY(versteckteZelle(z, x, y));
         const int grenzen[6] = {0, 14, 15, 29, 30, 44};
         for (int i = 0; i < 6; ++i)
             for (int j = 0; j < 6; ++j) {
-                const int sx = i / 2 + 1, sy = j / 2 + 1;
-                druck(Qt::LeftButton, stelle(x, y, grenzen[i], grenzen[j]));
-                QCOMPARE(z.eingabe[x - 1][y - 1], 3 * (sy - 1) + sx);
-                // A second left press empties the cell wherever it lands.
-                druck(Qt::LeftButton, stelle(x, y, grenzen[5 - i], grenzen[j]));
-                QCOMPARE(z.eingabe[x - 1][y - 1], 0);
+                druck(Qt::LeftButton, grenzen[i], grenzen[j]);
+                QCOMPARE(wert(), 3 * (j / 2) + i / 2 + 1);
+                druck(Qt::LeftButton, grenzen[5 - i], grenzen[j]);
+                QCOMPARE(wert(), 0);
             }
     }
 
-    void wertUndZeichnung()
-    {
-        starten(1, 'B', 30);
-        int x, y;
-        QVERIFY(versteckteZelle(z, x, y));
-        druck(Qt::LeftButton, stelle(x, y, 22, 22));
-        QCOMPARE(z.eingabe[x - 1][y - 1], 5);
-        // The widget redrew the cell, and only it changed the picture.
-        QCOMPARE(feld->bild(), zeichne(z, *listen));
-    }
-
-    // Through the widget's own mouse event.
+    // Through the widget's own mouse event, redrawn as the routine draws.
     void mausereignis()
     {
         starten(1, 'K', 30);
-        int x, y;
-        QVERIFY(versteckteZelle(z, x, y));
-        QTest::mousePress(feld.get(), Qt::RightButton, {}, stelle(x, y, 40, 40));
-        QCOMPARE(z.markierung[x - 1][y - 1][2][2], uint8_t(1));
-        QTest::mousePress(feld.get(), Qt::LeftButton, {}, stelle(x, y, 1, 1));
-        QCOMPARE(z.eingabe[x - 1][y - 1], 1);
+        QTest::mousePress(feld.get(), Qt::RightButton, {}, QPoint((x - 1) * 45 + 40, (y - 1) * 45 + 40));
+        QCOMPARE(marke(9), uint8_t(1));
+        QCOMPARE(feld->bild(), zeichne(z, *listen));
+        QTest::mousePress(feld.get(), Qt::LeftButton, {}, QPoint((x - 1) * 45 + 22, (y - 1) * 45 + 22));
+        QCOMPARE(wert(), 5);
+        QCOMPARE(feld->bild(), zeichne(z, *listen));
+        QCOMPARE(feld->pixmap().toImage().convertToFormat(QImage::Format_RGB32), feld->bild());
     }
 
-    void markeZweimal()
-    {
-        starten(1, 'S', 30);
-        int x, y;
-        QVERIFY(versteckteZelle(z, x, y));
-        druck(Qt::RightButton, stelle(x, y, 20, 35));
-        QCOMPARE(z.markierung[x - 1][y - 1][1][2], uint8_t(1));
-        QCOMPARE(feld->bild(), zeichne(z, *listen));
-        druck(Qt::RightButton, stelle(x, y, 16, 44));
-        QCOMPARE(z.markierung[x - 1][y - 1][1][2], uint8_t(0));
-        QCOMPARE(feld->bild(), zeichne(z, *listen));
-    }
-
-    // A marked miniature can still be chosen; the mark outlives the value.
-    void markierteMiniaturWaehlbar()
+    void marken()
     {
         starten(1, 'C', 30);
-        int x, y;
-        QVERIFY(versteckteZelle(z, x, y));
-        druck(Qt::RightButton, stelle(x, y, 40, 2));  // mark 3
-        druck(Qt::LeftButton, stelle(x, y, 40, 2));
-        QCOMPARE(z.eingabe[x - 1][y - 1], 3);
-        druck(Qt::RightButton, stelle(x, y, 2, 2));  // marks work under a value too
-        QCOMPARE(z.markierung[x - 1][y - 1][0][0], uint8_t(1));
-        QCOMPARE(z.eingabe[x - 1][y - 1], 3);
-        druck(Qt::LeftButton, stelle(x, y, 2, 2));
-        QCOMPARE(z.eingabe[x - 1][y - 1], 0);
-        QCOMPARE(z.markierung[x - 1][y - 1][2][0], uint8_t(1));
-        QCOMPARE(feld->bild(), zeichne(z, *listen));
+        druckAuf(Qt::RightButton, 8);
+        druckAuf(Qt::RightButton, 8);
+        QCOMPARE(marke(8), uint8_t(0));  // toggled twice: gone
+
+        druckAuf(Qt::RightButton, 3);
+        druckAuf(Qt::LeftButton, 3);  // a marked miniature is still chosen
+        QCOMPARE(wert(), 3);
+        druckAuf(Qt::RightButton, 1);  // marks work under a value, out of sight
+        QCOMPARE(marke(1), uint8_t(1));
+        QCOMPARE(wert(), 3);
+        druckAuf(Qt::LeftButton, 1);
+        QCOMPARE(wert(), 0);
+        QCOMPARE(marke(3), uint8_t(1));
+        QCOMPARE(feld->bild(), zeichne(z, *listen));  // both marks show again
     }
 
     void aufgedeckteBleiben()
     {
-        starten(1, 'R', 40);
-        int x, y;
-        QVERIFY(aufgedeckteZelle(z, x, y));
-        const int32_t wert = z.eingabe[x - 1][y - 1];
+        starten(1, 'R', 40, true);
+        const int32_t vorher = wert();
         for (auto taste : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
-            for (int o : {3, 22, 41})
-                druck(taste, stelle(x, y, o, o));
-        QCOMPARE(z.eingabe[x - 1][y - 1], wert);
-        for (int sx = 0; sx < 3; ++sx)
-            for (int sy = 0; sy < 3; ++sy)
-                QCOMPARE(z.markierung[x - 1][y - 1][sx][sy], uint8_t(0));
+            for (int v : {1, 5, 9})
+                druckAuf(taste, v);
+        QCOMPARE(wert(), vorher);
+        for (int v = 1; v <= 9; ++v)
+            QCOMPARE(marke(v), uint8_t(0));
     }
 
     // On a 4 x 4 board the values 5..9 can neither be chosen nor unmarked.
     void gesperrteUnterpositionen()
     {
         starten(4, 'B', 6);
-        int x, y;
-        QVERIFY(versteckteZelle(z, x, y));
         for (int v = 5; v <= 9; ++v) {
-            const QPoint p = stelle(x, y, (v - 1) % 3 * 15 + 7, (v - 1) / 3 * 15 + 7);
-            druck(Qt::LeftButton, p);
-            QCOMPARE(z.eingabe[x - 1][y - 1], 0);
-            druck(Qt::RightButton, p);
-            QCOMPARE(z.markierung[x - 1][y - 1][(v - 1) % 3][(v - 1) / 3], uint8_t(1));
+            druckAuf(Qt::LeftButton, v);
+            QCOMPARE(wert(), 0);
+            druckAuf(Qt::RightButton, v);
+            QCOMPARE(marke(v), uint8_t(1));
         }
-        druck(Qt::LeftButton, stelle(x, y, 40, 7));
-        QCOMPARE(z.eingabe[x - 1][y - 1], 3);
+        druckAuf(Qt::LeftButton, 4);
+        QCOMPARE(wert(), 4);
     }
 
-    // Presses that must not touch anything: no game, generation running,
-    // another button, a spot beside the board.
+    // No game, generation under way, another button, a spot beside the
+    // board: nothing changes.
     void verweigert()
     {
         starten(4, 'R', 6);
-        int x, y;
-        QVERIFY(versteckteZelle(z, x, y));
-        Spielzustand vorher = z;
+        const Spielzustand vorher = z;
         const QImage bildVorher = feld->bild();
         auto unveraendert = [&] {
             return std::memcmp(z.eingabe, vorher.eingabe, sizeof z.eingabe) == 0 &&
                    std::memcmp(z.markierung, vorher.markierung, sizeof z.markierung) == 0;
         };
-
         z.spiellaeuft = 0;
-        druck(Qt::LeftButton, stelle(x, y, 2, 2));
-        druck(Qt::RightButton, stelle(x, y, 2, 2));
-        QVERIFY(unveraendert());
-        QCOMPARE(feld->bild(), bildVorher);
-
+        druckAuf(Qt::LeftButton, 1);
+        druckAuf(Qt::RightButton, 1);
         z.spiellaeuft = 1;
         feld->setGesperrt(true);
-        druck(Qt::LeftButton, stelle(x, y, 2, 2));
-        druck(Qt::RightButton, stelle(x, y, 2, 2));
-        QVERIFY(unveraendert());
+        druckAuf(Qt::LeftButton, 1);
+        druckAuf(Qt::RightButton, 1);
         feld->setGesperrt(false);
-
-        druck(Qt::MiddleButton, stelle(x, y, 2, 2));
-        QVERIFY(unveraendert());
-
-        // Past the 4 x 4 board: cell (5, 1) exists only in the storage.
-        z.eingabe[4][0] = 0;
-        vorher.eingabe[4][0] = 0;
-        druck(Qt::LeftButton, {200, 10});
-        druck(Qt::LeftButton, {-3, 10});
-        druck(Qt::RightButton, {10, 9 * 45 + 5});
+        druckAuf(Qt::MiddleButton, 1);
         QVERIFY(unveraendert());
         QCOMPARE(feld->bild(), bildVorher);
+
+        // Cells (5, 1) and (1, 10) exist only in the storage, or not at all.
+        feld->spielfeldMouseDown(Qt::LeftButton, 200, 10);
+        feld->spielfeldMouseDown(Qt::LeftButton, -3, 10);
+        feld->spielfeldMouseDown(Qt::RightButton, 10, 9 * 45 + 5);
+        QVERIFY(unveraendert());
     }
 
     void gewinn_data()
@@ -218,52 +165,34 @@ private Q_SLOTS:
         QFETCH(bool, highscore);
         starten(1, 'S', 35);
         QTimer uhr;
-        uhr.setInterval(50);
-        uhr.start();
+        uhr.start(50);
         feld->setUhr(&uhr);
         z.punkte = punkte;
-        int x, y;
-        fastFertig(x, y);
+        std::memcpy(z.eingabe, z.loesung, sizeof z.eingabe);
+        z.eingabe[x - 1][y - 1] = 0;
+        const int richtig = z.loesung[x - 1][y - 1];
         QSignalSpy ohne(feld.get(), &Spielfeld::gewonnenOhneHighscore);
         QSignalSpy mit(feld.get(), &Spielfeld::gewonnenMitHighscore);
 
-        druck(Qt::RightButton, stelle(x, y, 2, 2));  // not yet complete
+        druckAuf(Qt::RightButton, richtig);  // not yet complete
         QCOMPARE(ohne.count() + mit.count(), 0);
         QVERIFY(uhr.isActive());
 
-        druck(Qt::LeftButton, loesungsDruck(x, y));
+        druckAuf(Qt::LeftButton, richtig);
         QCOMPARE(z.spiellaeuft, uint8_t(0));
         QVERIFY(!uhr.isActive());
         QCOMPARE(ohne.count(), highscore ? 0 : 1);
         QCOMPARE(mit.count(), highscore ? 1 : 0);
-        if (highscore) {
-            const QList<QVariant> werte = mit.at(0);
-            QCOMPARE(werte.at(0).toString(), QStringLiteral("25541"));
-            QCOMPARE(werte.at(1).toString(), QStringLiteral("1"));
-            QCOMPARE(werte.at(2).toString(), QStringLiteral("35"));
-            QCOMPARE(werte.at(3).toString(), QStringLiteral("S"));
-        }
+        if (highscore)
+            QCOMPARE(mit.at(0), (QList<QVariant>{QStringLiteral("25541"), QStringLiteral("1"), QStringLiteral("35"),
+                                                 QStringLiteral("S")}));
 
         // The finished board no longer reacts.
-        const Spielzustand danach = z;
-        druck(Qt::LeftButton, loesungsDruck(x, y));
-        druck(Qt::RightButton, stelle(x, y, 30, 30));
-        QCOMPARE(z.eingabe[x - 1][y - 1], danach.eingabe[x - 1][y - 1]);
-        QVERIFY(std::memcmp(z.markierung, danach.markierung, sizeof z.markierung) == 0);
+        druckAuf(Qt::LeftButton, richtig);
+        druckAuf(Qt::RightButton, 2);
+        QCOMPARE(wert(), richtig);
+        QCOMPARE(marke(2), uint8_t(0));
         QCOMPARE(ohne.count() + mit.count(), 1);
-    }
-
-    void gewinnOhneUhr()
-    {
-        starten(5, 'K', 10);
-        z.punkte = 99999;
-        int x, y;
-        fastFertig(x, y);
-        QSignalSpy mit(feld.get(), &Spielfeld::gewonnenMitHighscore);
-        druck(Qt::LeftButton, loesungsDruck(x, y));
-        QCOMPARE(mit.count(), 1);
-        QCOMPARE(mit.at(0).at(1).toString(), QStringLiteral("5"));
-        QCOMPARE(mit.at(0).at(3).toString(), QStringLiteral("K"));
     }
 };
 
