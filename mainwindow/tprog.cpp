@@ -207,6 +207,30 @@ protected:
     }
 };
 
+// A group box drawn as the column's boxes are meant to look: a thin light
+// frame with the caption sitting on its top line.
+class Gruppe : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        const QFontMetrics fm(font());
+        const int mitte = fm.height() / 2;
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QColor(0xD0, 0xCC, 0xB8));
+        p.drawRoundedRect(QRectF(0.5, mitte + 0.5, width() - 1, height() - mitte - 1), 3, 3);
+        if (title().isEmpty())
+            return;
+        const QRect text(7, 0, fm.horizontalAdvance(title()) + 4, fm.height());
+        p.fillRect(text, palette().color(QPalette::Window));
+        p.setPen(palette().color(QPalette::WindowText));
+        p.drawText(text, Qt::AlignCenter, title());
+    }
+};
+
 QPixmap bildAus(const QString& pfad)
 {
     QPixmap p(pfad);
@@ -308,7 +332,7 @@ Tprog::Tprog(Fenster& f, QWidget* parent) : QWidget(parent), fenster(f)
         x[size_t(k)]->move(links[k], 368);
     }
 
-    gbtitel = new QGroupBox(this);
+    gbtitel = new Gruppe(this);
     gbtitel->setObjectName(QStringLiteral("gbtitel"));
     gbtitel->setGeometry(spalteLinks, 24, 200, 97);
     gbtitel->setPalette(maroon);
@@ -323,7 +347,7 @@ Tprog::Tprog(Fenster& f, QWidget* parent) : QWidget(parent), fenster(f)
     Image3 = knopfBild(gbtitel, "Image3", QRect(104, 66, 89, 21), kleinerKnopf);
     Label3 = knopfText(gbtitel, "Label3", 120, 70);
 
-    gb1 = new QGroupBox(QStringLiteral("Spiel"), this);
+    gb1 = new Gruppe(QStringLiteral("Spiel"), this);
     gb1->setObjectName(QStringLiteral("gb1"));
     gb1->setGeometry(spalteLinks, 130, 200, 70);
     gb1->setPalette(maroon);
@@ -340,7 +364,7 @@ Tprog::Tprog(Fenster& f, QWidget* parent) : QWidget(parent), fenster(f)
     spielstarten->setObjectName(QStringLiteral("spielstarten"));
     spielstarten->hide();
 
-    gb2 = new QGroupBox(QStringLiteral("Drucken"), this);
+    gb2 = new Gruppe(QStringLiteral("Drucken"), this);
     gb2->setObjectName(QStringLiteral("gb2"));
     gb2->setGeometry(spalteLinks, 292, 200, 70);
     gb2->setPalette(maroon);
@@ -354,7 +378,7 @@ Tprog::Tprog(Fenster& f, QWidget* parent) : QWidget(parent), fenster(f)
             Image7->beiKlick();
     };
 
-    gb3 = new QGroupBox(QStringLiteral("Hilfe"), this);
+    gb3 = new Gruppe(QStringLiteral("Hilfe"), this);
     gb3->setObjectName(QStringLiteral("gb3"));
     gb3->setGeometry(spalteLinks, 374, 200, 97);
     gb3->setPalette(maroon);
@@ -462,6 +486,18 @@ void Tprog::Sprache()
     gb3->setTitle(de ? QStringLiteral("Hilfe") : QStringLiteral("Help"));
     for (KlickLabel* l : {Label2, Label3, Label4, Label5})
         l->adjustSize();
+    // The domain must fit the small button face beside its arrow: a narrower
+    // or smaller face when the standard one is too wide.
+    {
+        const int platz = Image3->geometry().right() - Label3->x() - 1;
+        QFont f = standardSchrift();
+        for (int px = 11; px >= 10 && QFontMetrics(f).horizontalAdvance(domain) > platz; --px) {
+            f = QFont(QStringLiteral("Nimbus Sans Narrow"));
+            f.setPixelSize(px);
+        }
+        Label3->setFont(f);
+        Label3->adjustSize();
+    }
 
     auto fuellen = [](QComboBox* cb, const auto& eintraege, int standard) {
         cb->clear();
