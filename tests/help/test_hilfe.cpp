@@ -144,7 +144,7 @@ private Q_SLOTS:
                          text.startsWith(QLatin1String(webadressen::persoenlichDe)),
                      qPrintable(text));
             // Nothing may run past the page's right edge.
-            QVERIFY2(l->geometry().right() < l->parentWidget()->width(), qPrintable(text));
+            QVERIFY2(l->geometry().right() < w.pc->stapel->width(), qPrintable(text));
             QTest::mouseClick(l, Qt::LeftButton, {}, QPoint(3, 3));
             erwartet << verweisAdresse(text);
         }
@@ -152,6 +152,52 @@ private Q_SLOTS:
         QVERIFY(faenger.adressen.contains(QStringLiteral("http://www.velmar-software.de/support&rf=suh")));
         QVERIFY(faenger.adressen.contains(QStringLiteral("http://www.velmar-media.de/&rf=suh")));
         QVERIFY(faenger.adressen.contains(QStringLiteral("http://www.velmar-software.de/spenden&rf=suh")));
+    }
+
+    // Link labels sit where the layout puts them; a caption too long for the
+    // page is pulled left but keeps its row.
+    void verweisLagen_data()
+    {
+        QTest::addColumn<QString>("sprache");
+        QTest::addColumn<QString>("pfad");
+        QTest::addColumn<QPoint>("lage");
+        QTest::newRow("de sudoku") << "de" << "/sudoku" << QPoint(329, 196);
+        QTest::newRow("de support") << "de" << "/support" << QPoint(329, 287);
+        QTest::newRow("de webdesign") << "de" << "/webdesign" << QPoint(329, 122);
+        QTest::newRow("de individuell") << "de" << "/individuell" << QPoint(329, 233);
+        QTest::newRow("de personal") << "de" << "" << QPoint(329, 295);
+        QTest::newRow("de spenden") << "de" << "/spenden" << QPoint(387, 298);
+        QTest::newRow("de lizenz") << "de" << "/lizenz" << QPoint(329, 196);
+        QTest::newRow("en sudoku") << "en" << "/sudoku" << QPoint(336, 192);
+        QTest::newRow("en support") << "en" << "/support" << QPoint(336, 284);
+        QTest::newRow("en individual") << "en" << "/individual" << QPoint(329, 240);
+        QTest::newRow("en personal") << "en" << "" << QPoint(329, 293);
+        QTest::newRow("en donate") << "en" << "/donate" << QPoint(387, 298);
+        QTest::newRow("en license") << "en" << "/license" << QPoint(336, 196);
+    }
+    void verweisLagen()
+    {
+        QFETCH(QString, sprache);
+        QFETCH(QString, pfad);
+        QFETCH(QPoint, lage);
+        QLabel spr(sprache);
+        Fenster f;
+        f.spr = &spr;
+        std::unique_ptr<Hilfefenster> w;
+        if (f.deutsch())
+            w = std::make_unique<Thilfe>(f);
+        else
+            w = std::make_unique<Thilfe_en>(f);
+        const QString persoenlich = QLatin1String(f.deutsch() ? webadressen::persoenlichDe : webadressen::persoenlichInt);
+        KlickLabel* gefunden = nullptr;
+        for (KlickLabel* l : w->verweise)
+            if (pfad.isEmpty() ? l->text() == persoenlich : l->text().endsWith(pfad))
+                gefunden = l;
+        QVERIFY(gefunden);
+        QCOMPARE(gefunden->y(), lage.y());
+        QVERIFY(gefunden->x() <= lage.x());
+        if (gefunden->x() < lage.x())
+            QCOMPARE(gefunden->geometry().right(), w->pc->stapel->width() - 6);
     }
 
     void seiteBleibtErhalten()
