@@ -69,7 +69,7 @@ void scheibe(QPainter& p, QPointF mitte, qreal radius, const Scheibenfarben& f, 
     p.setPen(Qt::NoPen);
     p.setBrush(f.ziffer);
     p.drawPath(glyphe(QString::number(wert), QStringLiteral("DejaVu Sans"), QFont::Bold, QStringLiteral("8"),
-                      zifferHoehe, mitte + QPointF(0, 0.0)));
+                      zifferHoehe, mitte));
 }
 
 // ----------------------------------------------------------------- symbols
@@ -178,13 +178,13 @@ Element symbole(const QColor& farbe)
 }
 
 Element zeichen(const QColor& farbe, const QString& familie, int gewicht, char erstes, const QString& bezug,
-                qreal gross, qreal klein_)
+                qreal gross, qreal miniatur)
 {
     return [=](QPainter& p, int v, QPointF m, bool klein) {
         p.setPen(Qt::NoPen);
         p.setBrush(farbe);
         const QString text(QChar(erstes + v - 1));
-        p.drawPath(glyphe(text, familie, gewicht, bezug, klein ? klein_ : gross, m));
+        p.drawPath(glyphe(text, familie, gewicht, bezug, klein ? miniatur : gross, m));
     };
 }
 
