@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
@@ -123,10 +124,11 @@ Statusleiste::Statusleiste(QWidget* parent) : QWidget(parent)
 
 QString Statusleiste::panelText(int i) const { return texte_.at(size_t(i)); }
 
-void Statusleiste::setPanelText(int i, const QString& text)
+void Statusleiste::setPanelText(int i, const QString& text, bool zeichnen)
 {
     texte_.at(size_t(i)) = text;
-    update();
+    if (zeichnen)
+        update();
 }
 
 void Statusleiste::paintEvent(QPaintEvent*)
@@ -598,9 +600,15 @@ void Tprog::Spiel1Parametersetzen()
 
 int32_t Tprog::Spiel2Generieren()
 {
-    return ::Spiel2Generieren(zustand, zufall, millisekundenTakt, [this](int32_t v) {
-        // The number first, so that the events let run here paint it.
-        stat->setPanelText(1, QString::number(v));
+    // Painting the bar after every attempt would cost more than the attempts
+    // themselves; the counter is always current but redrawn at most about
+    // every screen refresh. Events run after every attempt all the same.
+    QElapsedTimer seitZeichnen;
+    return ::Spiel2Generieren(zustand, zufall, millisekundenTakt, [this, &seitZeichnen](int32_t v) {
+        const bool zeichnen = !seitZeichnen.isValid() || seitZeichnen.elapsed() >= 16;
+        if (zeichnen)
+            seitZeichnen.start();
+        stat->setPanelText(1, QString::number(v), zeichnen);
         QCoreApplication::processEvents();
     });
 }

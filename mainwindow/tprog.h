@@ -48,7 +48,8 @@ public:
     static constexpr std::array<int, 4> breiten{150, 50, 120, 50};
 
     QString panelText(int i) const;
-    void setPanelText(int i, const QString& text);
+    // zeichnen false: the text is kept and shown with the next repaint.
+    void setPanelText(int i, const QString& text, bool zeichnen = true);
 
     std::function<void(int x)> beiKlick;        // x in the bar's coordinates
     std::function<void(int x)> beiBewegung;
