@@ -14,6 +14,8 @@
 #include <QScreen>
 #include <QShowEvent>
 
+#include <dlfcn.h>
+
 namespace {
 
 const QColor streifenFarbe(0xFF, 0xFD, 0xF0);
@@ -48,6 +50,28 @@ KlickLabel* bild(QWidget* eltern, int x, int y, const QString& datei)
     l->setPixmap(pm);
     l->setGeometry(x, y, pm.isNull() ? 1 : pm.width(), pm.isNull() ? 1 : pm.height());
     return l;
+}
+
+// Qt hands the finished page to CUPS but does not say whether CUPS took
+// it: a queue that rejects jobs would look like a successful print. CUPS
+// keeps the status of the thread's last request; read it from the library
+// the print plugin has already loaded (nothing to do where there is none).
+QString cupsAblehnung()
+{
+    static void* bibliothek = dlopen("libcups.so.2", RTLD_LAZY | RTLD_NOLOAD);
+    if (!bibliothek)
+        return {};
+    using Status = int (*)();
+    using Text = const char* (*)();
+    static const auto status = reinterpret_cast<Status>(dlsym(bibliothek, "cupsLastError"));
+    static const auto text = reinterpret_cast<Text>(dlsym(bibliothek, "cupsLastErrorString"));
+    if (!status)
+        return {};
+    const int s = status();
+    if (s < 0x0400)  // successful and informational IPP status codes
+        return {};
+    const char* t = text ? text() : nullptr;
+    return t && *t ? QString::fromLocal8Bit(t) : QStringLiteral("IPP 0x%1").arg(s, 4, 16, QLatin1Char('0'));
 }
 
 }  // namespace
@@ -263,6 +287,17 @@ bool Tdruckfenster::drucken()
                    : QStringLiteral("The print job for \"%1\" could not be completed. The page was not printed.")
                          .arg(ziel));
         return false;
+    }
+    if (!name.isEmpty()) {
+        const QString grund = cupsAblehnung();
+        if (!grund.isEmpty()) {
+            meldung(de ? QStringLiteral("Der Drucker \u201E%1\u201C hat den Auftrag abgelehnt (%2). Die Seite wurde "
+                                        "nicht gedruckt.")
+                             .arg(ziel, grund)
+                       : QStringLiteral("The printer \"%1\" refused the job (%2). The page was not printed.")
+                             .arg(ziel, grund));
+            return false;
+        }
     }
 
     letzterDruck_.drucker = name;

@@ -107,6 +107,36 @@ private Q_SLOTS:
         QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
         QFile::remove(neu);
     }
+
+    void abgelehnterAuftragWirdGemeldet()
+    {
+        const Warteschlange w = lesen();
+        if (w.name.isEmpty() || !QPrinterInfo::availablePrinterNames().contains(w.name))
+            QSKIP("no CUPS queue: tools/druckwarteschlange.sh has not set one up");
+        const QString ablehnen = QStandardPaths::findExecutable(QStringLiteral("cupsreject"));
+        const QString annehmen = QStandardPaths::findExecutable(QStringLiteral("cupsaccept"));
+        if (ablehnen.isEmpty() || annehmen.isEmpty() || QProcess::execute(ablehnen, {w.name}) != 0)
+            QSKIP("cannot make the queue reject jobs here");
+        struct Wieder {
+            QString programm, name;
+            ~Wieder() { QProcess::execute(programm, {name}); }
+        } wieder{annehmen, w.name};
+
+        Fenstersatz s("en");
+        seitenWaehlen(*s.prog, 0);
+        einstellen(*s.prog, 4, 8);
+        s.druck->druck().vorschaudruckClick();
+        const int i = s.druck->cbdruck->findText(w.name);
+        s.druck->cbdruck->setCurrentIndex(i);
+        Q_EMIT s.druck->cbdruck->activated(i);
+        QVERIFY(!s.druck->Image1Click());
+        QCOMPARE(s.meldungen.size(), 1);
+        QVERIFY2(s.meldungen[0].contains(QLatin1String("refused")), qPrintable(s.meldungen[0]));
+        QVERIFY(s.druck->isVisible() && s.druck->verdeck->isHidden());
+        QVERIFY(!s.prog->isEnabled());
+        s.druck->Image2Click();
+        QVERIFY(s.prog->isEnabled());
+    }
 };
 
 QTEST_MAIN(TestDruckWarteschlange)
