@@ -202,7 +202,7 @@ private Q_SLOTS:
         p.spielstartenClick();
         bool gesehen = false;
         QString panel0, panel1, panel2;
-        bool pcFrei = true, startFrei = true, uhrAn = true, zweiterStart = true;
+        bool pcFrei = true, startFrei = true, uhrAn = true, zweiterStart = true, unberuehrt = true;
         QTimer::singleShot(0, &p, [&] {
             gesehen = true;
             panel0 = p.stat->panelText(0);
@@ -212,8 +212,14 @@ private Q_SLOTS:
             startFrei = p.Image4->isEnabled() || p.Label4->isEnabled();
             uhrAn = p.Timer->isActive();
             // A press now must not act on the grids being generated.
-            for (int X = 0; X < 405; X += 45)
-                p.spielfeld->spielfeldMouseDown(Qt::LeftButton, X + 22, 22);
+            for (int x = 0; x < 9; ++x) {
+                const int vorher = p.zustand.eingabe[x][0];
+                const uint8_t markeVorher = p.zustand.markierung[x][0][0][0];
+                p.spielfeld->spielfeldMouseDown(Qt::LeftButton, x * 45 + 22, 22);
+                p.spielfeld->spielfeldMouseDown(Qt::RightButton, x * 45 + 7, 7);
+                unberuehrt = unberuehrt && p.zustand.eingabe[x][0] == vorher &&
+                             p.zustand.markierung[x][0][0][0] == markeVorher;
+            }
             zweiterStart = p.spielablauf->spielstartenClick();
         });
         p.stat->setPanelText(1, QString());
@@ -226,6 +232,7 @@ private Q_SLOTS:
         QVERIFY(!startFrei);
         QVERIFY(!uhrAn);
         QVERIFY(!zweiterStart);
+        QVERIFY(unberuehrt);
         // The grids of the new game are its own: the player's grid is exactly
         // the revealed cells.
         for (int x = 0; x < 9; ++x)
