@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QProxyStyle>
 #include <QUrl>
 #include <QWidget>
 #include <QWindow>
@@ -74,3 +75,18 @@ inline QFont standardSchrift(int pixel = 11)
     f.setPixelSize(pixel);
     return f;
 }
+
+// The program's style: pictures keep their colours in a disabled window. The
+// main window is disabled while a dialog or the print window is up and the
+// pages while a puzzle is made; the board, the preview and the title picture
+// must not turn grey meanwhile.
+class Programmstil : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    QPixmap generatedIconPixmap(QIcon::Mode modus, const QPixmap& bild, const QStyleOption* opt) const override
+    {
+        if (modus == QIcon::Disabled)
+            return bild;
+        return QProxyStyle::generatedIconPixmap(modus, bild, opt);
+    }
+};

@@ -11,6 +11,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Velmar Sudoku"));
     QApplication::setApplicationDisplayName(QStringLiteral("Velmar Sudoku"));
     schriftenEinrichten();
+    QApplication::setStyle(new Programmstil);
 
     const QString sprache = QStringLiteral(SUDOKU_SPRACHE);
     QTranslator qtTexte;

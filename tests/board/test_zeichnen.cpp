@@ -111,7 +111,7 @@ private Q_SLOTS:
     {
         Spielzustand z;
         spielAnlegen(z, 1, 'R', 40);
-        int rx, ry, vx, vy;
+        int rx = 0, ry = 0, vx = 0, vy = 0;
         QVERIFY(zelleFinden(z, true, rx, ry) && zelleFinden(z, false, vx, vy));
         z.eingabe[vx - 1][vy - 1] = 5;
         z.markierung[vx - 1][vy - 1][0][0] = 1;  // hidden under the value
@@ -134,7 +134,7 @@ private Q_SLOTS:
         QFETCH(QRgb, marke);
         Spielzustand z;
         spielAnlegen(z, 1, elemente, 30);
-        int x, y;
+        int x = 0, y = 0;
         QVERIFY(zelleFinden(z, false, x, y));
         z.markierung[x - 1][y - 1][0][0] = 1;
         z.markierung[x - 1][y - 1][2][2] = 1;

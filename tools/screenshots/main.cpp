@@ -27,6 +27,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     schriftenEinrichten();
+    QApplication::setStyle(new Programmstil);
     if (argc < 2) {
         std::fprintf(stderr, "usage: screenshots OUT_DIR [brett|hauptfenster|dialoge|druck|hilfe ...]\n");
         return 2;
