@@ -124,12 +124,13 @@ Statusleiste::Statusleiste(QWidget* parent) : QWidget(parent)
 
 QString Statusleiste::panelText(int i) const { return texte_.at(size_t(i)); }
 
-void Statusleiste::setPanelText(int i, const QString& text, bool zeichnen)
+void Statusleiste::setPanelText(int i, const QString& text)
 {
     texte_.at(size_t(i)) = text;
-    if (zeichnen)
-        update();
+    update();
 }
+
+void Statusleiste::panelTextMerken(int i, const QString& text) { texte_.at(size_t(i)) = text; }
 
 void Statusleiste::paintEvent(QPaintEvent*)
 {
@@ -588,8 +589,7 @@ void Tprog::Spiel1Parametersetzen()
     const int seite = zustand.spielart > 2 ? zustand.spielart * 45 : 405;
     zustand.feldgroesse = feldgroesseVon(zustand.spielart);
     const int n = zustand.feldgroesse;
-    spielfeld->bildVorbereiten(seite, seite, n);
-    spielfeld->resize(seite, seite);
+    spielfeld->bildVorbereiten(seite, seite, n);  // the board takes its picture's size
 
     // Qt's minimum size is that of the client area; the sizes wanted are of
     // the whole window, so the frame (none offscreen) is taken off.
@@ -608,7 +608,10 @@ int32_t Tprog::Spiel2Generieren()
         const bool zeichnen = !seitZeichnen.isValid() || seitZeichnen.elapsed() >= 16;
         if (zeichnen)
             seitZeichnen.start();
-        stat->setPanelText(1, QString::number(v), zeichnen);
+        if (zeichnen)
+            stat->setPanelText(1, QString::number(v));
+        else
+            stat->panelTextMerken(1, QString::number(v));
         QCoreApplication::processEvents();
     });
 }

@@ -48,8 +48,9 @@ public:
     static constexpr std::array<int, 4> breiten{150, 50, 120, 50};
 
     QString panelText(int i) const;
-    // zeichnen false: the text is kept and shown with the next repaint.
-    void setPanelText(int i, const QString& text, bool zeichnen = true);
+    void setPanelText(int i, const QString& text);
+    // Keeps the text without asking for a repaint; the next one shows it.
+    void panelTextMerken(int i, const QString& text);
 
     std::function<void(int x)> beiKlick;        // x in the bar's coordinates
     std::function<void(int x)> beiBewegung;
