@@ -327,9 +327,9 @@ private Q_SLOTS:
         Fenstersatz s("de");
         Tprog& prog = *s.prog;
         if (prog.cbspiel->count() > 7) {
+            // The user-defined setting with no readable number of revealed cells.
             prog.cbspiel->setCurrentIndex(7);
-            if (prog.cbgeloest->isEditable())
-                prog.cbgeloest->setEditText(QString());
+            prog.cbgeloest->clear();
         }
         if (prog.einstellungenLesbar())
             QSKIP("the main window cannot be given an unreadable setting here");
