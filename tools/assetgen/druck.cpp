@@ -8,7 +8,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QTextOption>
+#include <QFontMetrics>
 
 namespace {
 
@@ -53,6 +53,27 @@ QImage knopf()
     return bild;
 }
 
+// Word-wrapped text with a fixed line pitch, so the paragraphs fit exactly
+// into the gaps the window's controls leave.
+void absatz(QPainter& p, int links, int oben, int breite, int zeilenhoehe, const QString& text)
+{
+    const QFontMetrics m(p.font());
+    QString zeile;
+    int y = oben;
+    for (const QString& wort : text.split(QLatin1Char(' '))) {
+        const QString laenger = zeile.isEmpty() ? wort : zeile + QLatin1Char(' ') + wort;
+        if (!zeile.isEmpty() && m.horizontalAdvance(laenger) > breite) {
+            p.drawText(links, y + m.ascent(), zeile);
+            y += zeilenhoehe;
+            zeile = wort;
+        } else {
+            zeile = laenger;
+        }
+    }
+    if (!zeile.isEmpty())
+        p.drawText(links, y + m.ascent(), zeile);
+}
+
 struct Texte {
     QString ueberschrift, absatz1, absatz2, drucken, abbrechen;
 };
@@ -92,12 +113,10 @@ QImage hintergrund(const Texte& t, const QImage& knopfbild)
 
     // The two explanations: above the progress bar and between it and the
     // buttons (leaving the corner at the right of the second one free).
-    QTextOption umbruch;
-    umbruch.setWrapMode(QTextOption::WordWrap);
     p.setFont(schrift("Liberation Sans", 11, false, true));
     p.setPen(QColor(40, 24, 20));
-    p.drawText(QRectF(79, 28, 313, 36), t.absatz1, umbruch);
-    p.drawText(QRectF(79, 83, 302, 38), t.absatz2, umbruch);
+    absatz(p, 79, 30, 313, 12, t.absatz1);
+    absatz(p, 79, 83, 302, 12, t.absatz2);
 
     // The button faces with their captions at the places of the buttons.
     p.setRenderHint(QPainter::Antialiasing, false);
