@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QProgressBar>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -18,6 +19,14 @@ QImage einPixel()
 }
 
 }  // namespace
+
+void seiteZeigen(Tprog& prog, int index)
+{
+    // The tab bar still switches the page; only the page control's own
+    // change signal, which runs the mode switch, is held back.
+    const QSignalBlocker sperre(prog.pc);
+    prog.pc->setCurrentIndex(index);
+}
 
 Druckmodus::Druckmodus(Fenster& fenster, Tdruckfenster& druckfenster)
     : fenster_(fenster), druckfenster_(druckfenster)
@@ -57,7 +66,7 @@ void Druckmodus::vorschaudruckClick()
     }
 
     laeuft_ = true;
-    prog.pc->setCurrentIndex(1);
+    seiteZeigen(prog, 1);
     halterSchrumpfen(felderproseite);
     prog.setEnabled(false);
 

@@ -15,6 +15,12 @@
 #include <optional>
 
 class Tdruckfenster;
+class Tprog;
+
+// Selects a page of the main window's page control the way the program does
+// (not the user): the page-change handler, which switches between play and
+// print mode, does not run.
+void seiteZeigen(Tprog& prog, int index);
 
 class Druckmodus {
 public:

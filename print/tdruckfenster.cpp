@@ -199,7 +199,7 @@ void Tdruckfenster::FormHide()
     druck_->halterSchrumpfen(6);
     if (Tprog* prog = fenster.prog) {
         prog->setEnabled(true);
-        prog->pc->setCurrentIndex(1);
+        seiteZeigen(*prog, 1);
         prog->weg->start();
     }
 }
@@ -213,7 +213,7 @@ bool Tdruckfenster::Image1Click()
     druck_->halterSchrumpfen(6);
     hide();
     if (Tprog* prog = fenster.prog) {
-        prog->pc->setCurrentIndex(0);
+        seiteZeigen(*prog, 0);
         prog->show();
     }
     return true;
@@ -223,7 +223,7 @@ void Tdruckfenster::Image2Click()
 {
     hide();
     if (Tprog* prog = fenster.prog) {
-        prog->pc->setCurrentIndex(0);
+        seiteZeigen(*prog, 0);
         prog->show();
     }
 }

@@ -68,7 +68,12 @@ private Q_SLOTS:
         Tprog& prog = *s.prog;
         Tdruckfenster& d = *s.druck;
         QList<int> schritte;
-        connect(d.gauge1, &QProgressBar::valueChanged, this, [&](int v) { schritte << v; });
+        QString unterwegs;
+        connect(d.gauge1, &QProgressBar::valueChanged, this, [&](int v) {
+            schritte << v;
+            if (v == 17)
+                unterwegs = prog.stat->panelText(0);
+        });
 
         // The prepare button of the print group starts it.
         seitenWaehlen(prog, 2);
@@ -90,6 +95,7 @@ private Q_SLOTS:
         // The grids hold the page's last puzzle.
         QCOMPARE(std::memcmp(prog.zustand.vorgabe, d.druck().raetsel(5)->vorgabe, sizeof prog.zustand.vorgabe), 0);
 
+        QCOMPARE(unterwegs, prog.texte.statusSeiteGenerieren);
         QCOMPARE(prog.stat->panelText(0), prog.texte.statusFertig);
         QCOMPARE(prog.pc->currentIndex(), 1);
         QVERIFY(!prog.isEnabled());
@@ -148,6 +154,9 @@ private Q_SLOTS:
     {
         Fenstersatz s("de");
         Tprog& prog = *s.prog;
+        prog.show();
+        prog.pc->setCurrentIndex(1);  // the user chooses print mode
+        QCOMPARE(prog.zustand.druckmodus, uint8_t(1));
         vorbereiten(s, 2);
         const QImage erste = prog.x[0]->bild;
         s.druck->Image2Click();
@@ -160,6 +169,11 @@ private Q_SLOTS:
             QVERIFY(!s.druck->druck().raetsel(k).has_value());
         }
         QVERIFY(s.meldungen.isEmpty());
+        // Still in print mode: the restorer puts the print page back.
+        QCOMPARE(prog.zustand.druckmodus, uint8_t(1));
+        QTRY_COMPARE_WITH_TIMEOUT(prog.pc->currentIndex(), 1, 2000);
+        QTRY_VERIFY_WITH_TIMEOUT(!prog.weg->isActive(), 2000);
+        QCOMPARE(prog.zustand.druckmodus, uint8_t(1));
 
         // The next page is new, and its window starts covered again.
         QList<bool> verdeckt;
