@@ -3,6 +3,7 @@
 #include "mainwindow/tprog.h"
 #include "print/druckmodus.h"
 
+#include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHideEvent>
@@ -128,6 +129,7 @@ Tdruckfenster::Tdruckfenster(Fenster& f, QWidget* parent)
     }
     cbdruck->addItem(standart);
     cbdruck->installEventFilter(this);
+    cbdruck->view()->installEventFilter(this);
     connect(cbdruck, &QComboBox::activated, this, [this](int i) {
         gewaehlt_ = i <= 0 ? QString() : cbdruck->itemText(i);
     });
@@ -344,7 +346,7 @@ void Tdruckfenster::closeEvent(QCloseEvent* e)
 
 bool Tdruckfenster::eventFilter(QObject* o, QEvent* e)
 {
-    if (o == cbdruck && e->type() == QEvent::KeyPress) {
+    if ((o == cbdruck || o == cbdruck->view()) && e->type() == QEvent::KeyPress) {
         const auto* k = static_cast<QKeyEvent*>(e);
         if (!k->text().isEmpty() && k->text().at(0).isPrint())
             return true;  // typed characters choose nothing
