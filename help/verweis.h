@@ -1,7 +1,7 @@
 #pragma once
 
 // Links of the help windows and the software catalogue. A link is written as
-// a host with an optional path and no scheme ("velmar-software.de/support");
+// a host with an optional path and no scheme ("velmar.de/support");
 // the address opened adds the scheme, "www." and the referral suffix that
 // tells the maker's site where the visitor came from.
 

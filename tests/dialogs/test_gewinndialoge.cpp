@@ -129,7 +129,7 @@ void TestGewinndialoge::fensterUndSprache_data()
                         << "Anonymer Sudokuspieler" << "";
     // Setting the English default name runs the name's change handler.
     QTest::newRow("en") << "en" << "Congratulations" << "Possibly a World Record!" << 65 << 57 << "Anonymous"
-                        << "http://www.velmar-software.com/index.php?ziel=zazovorarhighscore&name=Anonymous&code=";
+                        << "http://www.velmar.com/index.php?ziel=zazovorarhighscore&name=Anonymous&code=";
 }
 
 void TestGewinndialoge::fensterUndSprache()
@@ -260,8 +260,8 @@ void TestGewinndialoge::highscoreCodeUndAnzeige_data()
     QTest::addColumn<QString>("sprache");
     QTest::addColumn<QString>("panel");
     QTest::addColumn<QString>("basis");
-    QTest::newRow("de") << "de" << "27103 Punkte" << "http://www.velmar-software.de";
-    QTest::newRow("en") << "en" << "27103 Points" << "http://www.velmar-software.com";
+    QTest::newRow("de") << "de" << "27103 Punkte" << "http://www.velmar.de";
+    QTest::newRow("en") << "en" << "27103 Points" << "http://www.velmar.com";
 }
 
 void TestGewinndialoge::highscoreCodeUndAnzeige()
@@ -313,7 +313,7 @@ void TestGewinndialoge::eintragenOeffnetDieAdresse()
         browser.geoeffnet.clear();
         klicken(p.high->Image2);
         QCOMPARE(p.high->spielername, name);
-        const QString erwartet = QStringLiteral("http://www.velmar-software.de/index.php?ziel=zazovorarhighscore&name=")
+        const QString erwartet = QStringLiteral("http://www.velmar.de/index.php?ziel=zazovorarhighscore&name=")
                                  + hochcode::nameKodieren(name) + QStringLiteral("&code=") + p.high->code;
         QCOMPARE(p.high->eintraglink, erwartet);
         QCOMPARE(browser.geoeffnet.size(), 1);

@@ -166,9 +166,9 @@ void TestHochcode::namenWerdenVollstaendigKodiert()
 void TestHochcode::adressenJeSprache()
 {
     QCOMPARE(hochcode::adresse(true, QStringLiteral("a%20b"), QStringLiteral("123")),
-             QStringLiteral("http://www.velmar-software.de/index.php?ziel=zazovorarhighscore&name=a%20b&code=123"));
+             QStringLiteral("http://www.velmar.de/index.php?ziel=zazovorarhighscore&name=a%20b&code=123"));
     QCOMPARE(hochcode::adresse(false, QString(), QStringLiteral("9")),
-             QStringLiteral("http://www.velmar-software.com/index.php?ziel=zazovorarhighscore&name=&code=9"));
+             QStringLiteral("http://www.velmar.com/index.php?ziel=zazovorarhighscore&name=&code=9"));
     QCOMPARE(hochcode::standardName(true), QStringLiteral("Anonymer Sudokuspieler"));
     QCOMPARE(hochcode::standardName(false), QStringLiteral("Anonymous"));
 }

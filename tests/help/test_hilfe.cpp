@@ -51,14 +51,14 @@ private Q_SLOTS:
         QTest::newRow("bare .de") << "velmar-media.de" << "http://www.velmar-media.de/&rf=suh";
         QTest::newRow("bare .com") << "velmar-media.com" << "http://www.velmar-media.com/&rf=suh";
         QTest::newRow("other ending") << "velmar-media.at" << "http://www.velmar-media.at&rf=suh";
-        QTest::newRow("path") << "velmar-software.de/support" << "http://www.velmar-software.de/support&rf=suh";
-        QTest::newRow("path .com") << "velmar-software.com/donate" << "http://www.velmar-software.com/donate&rf=suh";
+        QTest::newRow("path") << "velmar.de/support" << "http://www.velmar.de/support&rf=suh";
+        QTest::newRow("path .com") << "velmar.com/donate" << "http://www.velmar.com/donate&rf=suh";
         // Only the first ".de&" is touched; a later one stays as written.
         QTest::newRow("first only") << "a.de&b.de&x" << "http://www.a.de/&b.de&x&rf=suh";
         // A path that itself ends in ".de" is still given the slash: the rule
         // looks at text, not at the host.
-        QTest::newRow("path ending .de") << "velmar-software.com/liste.de"
-                                         << "http://www.velmar-software.com/liste.de/&rf=suh";
+        QTest::newRow("path ending .de") << "velmar.com/liste.de"
+                                         << "http://www.velmar.com/liste.de/&rf=suh";
     }
     void verweisRegel()
     {
@@ -69,8 +69,8 @@ private Q_SLOTS:
 
     void herkunftsbuchstabe()
     {
-        QCOMPARE(verweisAdresse(QStringLiteral("velmar-software.de"), QLatin1Char('s')),
-                 QStringLiteral("http://www.velmar-software.de/&rf=sus"));
+        QCOMPARE(verweisAdresse(QStringLiteral("velmar.de"), QLatin1Char('s')),
+                 QStringLiteral("http://www.velmar.de/&rf=sus"));
     }
 
     void seitenUmlauf_data()
@@ -149,9 +149,9 @@ private Q_SLOTS:
             erwartet << verweisAdresse(text);
         }
         QCOMPARE(faenger.adressen, erwartet);
-        QVERIFY(faenger.adressen.contains(QStringLiteral("http://www.velmar-software.de/support&rf=suh")));
+        QVERIFY(faenger.adressen.contains(QStringLiteral("http://www.velmar.de/support&rf=suh")));
         QVERIFY(faenger.adressen.contains(QStringLiteral("http://www.velmar-media.de/&rf=suh")));
-        QVERIFY(faenger.adressen.contains(QStringLiteral("http://www.velmar-software.de/spenden&rf=suh")));
+        QVERIFY(faenger.adressen.contains(QStringLiteral("http://www.velmar.de/spenden&rf=suh")));
     }
 
     // Link labels sit where the layout puts them; a caption too long for the
@@ -318,7 +318,7 @@ private Q_SLOTS:
                                           QStringLiteral("&rf=suh"));
         QTest::mouseClick(k.uebersicht, Qt::LeftButton, {}, QPoint(3, 3));
         QCOMPARE(faenger.adressen.size(), 3);
-        QCOMPARE(faenger.adressen[2], QStringLiteral("http://www.velmar-software.de/software&rf=suh"));
+        QCOMPARE(faenger.adressen[2], QStringLiteral("http://www.velmar.de/software&rf=suh"));
     }
 };
 

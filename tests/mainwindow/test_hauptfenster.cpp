@@ -334,8 +334,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("sprache");
         QTest::addColumn<QString>("adresse");
-        QTest::newRow("de") << "de" << "http://www.velmar-software.de/spenden&rf=sus";
-        QTest::newRow("en") << "en" << "http://www.velmar-software.com/donate&rf=sus";
+        QTest::newRow("de") << "de" << "http://www.velmar.de/spenden&rf=sus";
+        QTest::newRow("en") << "en" << "http://www.velmar.com/donate&rf=sus";
     }
     void statusleisteKlickbereiche()
     {
@@ -392,8 +392,8 @@ private Q_SLOTS:
             QVERIFY(hilfeEn.isVisible());
         }
         QCOMPARE(faenger.adressen.size(), 2);
-        QCOMPARE(faenger.adressen[0].toString(), QStringLiteral("http://www.velmar-software.de"));
-        QCOMPARE(faenger.adressen[1].toString(), QStringLiteral("http://www.velmar-software.com"));
+        QCOMPARE(faenger.adressen[0].toString(), QStringLiteral("http://www.velmar.de"));
+        QCOMPARE(faenger.adressen[1].toString(), QStringLiteral("http://www.velmar.com"));
     }
 
     void unlesbareArtFaelltAufNeun()
