@@ -2,6 +2,7 @@
 #include "app/programm.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -10,6 +11,14 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmar Sudoku"));
     QApplication::setApplicationDisplayName(QStringLiteral("Velmar Sudoku"));
+    QApplication::setDesktopFileName(QStringLiteral("velmar-sudoku"));
+    {
+        // Every window of the program carries its symbol.
+        QIcon symbol;
+        for (int g : {16, 24, 32, 48, 64, 128, 256})
+            symbol.addFile(QStringLiteral(":/hauptfenster/symbol%1.png").arg(g), QSize(g, g));
+        QApplication::setWindowIcon(symbol);
+    }
     schriftenEinrichten();
     QApplication::setStyle(new Programmstil);
 

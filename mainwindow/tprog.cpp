@@ -325,6 +325,9 @@ Tprog::Tprog(Fenster& f, QWidget* parent) : QWidget(parent), fenster(f)
     spielfeld = new Spielfeld(zustand, kachellisten(), ts1);
     spielfeld->setObjectName(QStringLiteral("spielfeld"));
     spielfeld->move(41, 33);
+    // Before the first game its 1 x 1 picture would show as a stray dot; the
+    // game start shows the board.
+    spielfeld->hide();
     druckseite = new QLabel(ts2);
     druckseite->setObjectName(QStringLiteral("druckseite"));
     druckseite->move(25, 17);
