@@ -348,8 +348,12 @@ bool Tdruckfenster::eventFilter(QObject* o, QEvent* e)
 {
     if ((o == cbdruck || o == cbdruck->view()) && e->type() == QEvent::KeyPress) {
         const auto* k = static_cast<QKeyEvent*>(e);
-        if (!k->text().isEmpty() && k->text().at(0).isPrint())
-            return true;  // typed characters choose nothing
+        if (!k->text().isEmpty() && k->text().at(0).isPrint()) {
+            // A typed character drops the list down and chooses nothing.
+            if (o == cbdruck && !cbdruck->view()->isVisible())
+                cbdruck->showPopup();
+            return true;
+        }
     }
     return QWidget::eventFilter(o, e);
 }

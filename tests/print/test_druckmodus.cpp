@@ -2,6 +2,7 @@
 #include "hilfen.h"
 #include "print/druckmodus.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QMessageBox>
 #include <QPrinterInfo>
@@ -54,10 +55,16 @@ private Q_SLOTS:
             QCOMPARE(d.Label3->text(), de ? QStringLiteral("Drucken") : QStringLiteral("Print"));
             QCOMPARE(d.Label4->text(), de ? QStringLiteral("Abbrechen") : QStringLiteral("Cancel"));
 
-            // Typed characters choose nothing.
+            // Typed characters drop the list down and choose nothing.
             d.show();
+            d.cbdruck->show();
+            QVERIFY(!d.cbdruck->view()->isVisible());
             QTest::keyClicks(d.cbdruck, QStringLiteral("xyzV"));
             QCOMPARE(d.druckerText(), QStringLiteral("Standart"));
+            QVERIFY(d.cbdruck->view()->isVisible());
+            QTest::keyClicks(d.cbdruck->view(), QStringLiteral("q"));
+            QCOMPARE(d.druckerText(), QStringLiteral("Standart"));
+            d.cbdruck->hidePopup();
             d.hide();
         }
     }
@@ -333,6 +340,7 @@ private Q_SLOTS:
         QCOMPARE(d.druckerText(), drucker.last());
         QTest::keyClicks(d.cbdruck, QStringLiteral("S"));
         QCOMPARE(d.druckerText(), drucker.last());
+        d.cbdruck->hidePopup();
         d.hide();
     }
 
