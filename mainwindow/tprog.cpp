@@ -18,6 +18,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTabBar>
+#include <QWindow>
 
 namespace {
 
@@ -464,6 +465,11 @@ Tprog::Tprog(Fenster& f, QWidget* parent) : QWidget(parent), fenster(f)
     Label4->beiKlick = [this] { spielstartenClick(); };
     connect(spielstarten, &QPushButton::clicked, this, [this] { spielstartenClick(); });
     spielfeld->setUhr(Timer);
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* w) {
+        // Drop-down lists and tool tips are part of this window's use.
+        if (w && w->type() != Qt::Popup && w->type() != Qt::ToolTip && w != windowHandle())
+            andereFensterAktiv_ = true;
+    });
 
     // FormCreate.
     Sprache();
@@ -752,8 +758,12 @@ void Tprog::TimerTimer() { spielablauf->TimerTimer(); }
 void Tprog::changeEvent(QEvent* e)
 {
     QWidget::changeEvent(e);
-    if (e->type() == QEvent::ActivationChange && isActiveWindow())
+    // Only a change of the active window within the program counts: a return
+    // from another program (say the browser a link opened) keeps the choices.
+    if (e->type() == QEvent::ActivationChange && isActiveWindow() && andereFensterAktiv_) {
+        andereFensterAktiv_ = false;
         FormActivate();
+    }
 }
 
 void Tprog::resizeEvent(QResizeEvent* e)

@@ -171,4 +171,7 @@ private:
     void seiteWaehlen(int index);
     bool seiteDurchProgramm_ = false;
     bool zentriertGezeigt_ = false;
+    // Set when another window of the program has been active since this one
+    // last was; coming back from another program alone is no re-activation.
+    bool andereFensterAktiv_ = true;
 };

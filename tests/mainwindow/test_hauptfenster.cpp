@@ -6,6 +6,7 @@
 #include "mainwindow/tprog.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QDesktopServices>
 #include <QSet>
 #include <QTest>
@@ -253,6 +254,33 @@ private Q_SLOTS:
         p.cbgeloest->setCurrentIndex(0);
         p.FormActivate();
         QCOMPARE(p.cbgeloest->currentText(), QStringLiteral("Eingetragene Elemente: 12"));
+    }
+
+    void rueckkehrAusAnderemProgrammBehaeltAuswahl()
+    {
+        Aufbau a("en");
+        Tprog& p = a.prog;
+        p.show();
+        p.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&p));
+        QCOMPARE(p.cbgeloest->currentText(), QStringLiteral("Elements Set: 41"));
+        p.cbgeloest->setCurrentIndex(0);
+        // Another program takes the focus (a link opened the browser) and
+        // gives it back: no window of ours was active in between.
+        QApplication::setActiveWindow(nullptr);
+        QVERIFY(!p.isActiveWindow());
+        QApplication::setActiveWindow(&p);
+        QVERIFY(p.isActiveWindow());
+        QCOMPARE(p.cbgeloest->currentText(), QStringLiteral("Elements Set: 23"));
+        // Back from another window of the program: the middle value again.
+        QWidget andere;
+        andere.show();
+        andere.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&andere));
+        QCOMPARE(p.cbgeloest->currentText(), QStringLiteral("Elements Set: 23"));
+        p.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&p));
+        QCOMPARE(p.cbgeloest->currentText(), QStringLiteral("Elements Set: 41"));
     }
 
     void getippteZeichenAendernNichts()
