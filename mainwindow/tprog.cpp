@@ -157,9 +157,23 @@ void Statusleiste::paintEvent(QPaintEvent*)
     }
 }
 
+void Statusleiste::mousePressEvent(QMouseEvent* e)
+{
+    gedrueckt_ = e->button() == Qt::LeftButton;
+    QWidget::mousePressEvent(e);
+}
+
+void Statusleiste::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    gedrueckt_ = false;
+    e->accept();
+}
+
 void Statusleiste::mouseReleaseEvent(QMouseEvent* e)
 {
-    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) && beiKlick)
+    const bool klick = gedrueckt_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
+    gedrueckt_ = false;
+    if (klick && beiKlick)
         beiKlick(e->position().toPoint().x());
     QWidget::mouseReleaseEvent(e);
 }
@@ -209,6 +223,16 @@ protected:
         }
         return true;  // swallowed: neither typed nor searched
     }
+};
+
+// A double click on a button picture or its caption is one click, not two:
+// the second press only completes the double click.
+class DoppelklickFilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override { return e->type() == QEvent::MouseButtonDblClick; }
 };
 
 // A group box drawn as the column's boxes are meant to look: a thin light
@@ -446,6 +470,12 @@ Tprog::Tprog(Fenster& f, QWidget* parent) : QWidget(parent), fenster(f)
                                                      texte.statusFertig,
                                                      {texte.hilfeSpiel[0], texte.hilfeSpiel[1], texte.hilfeSpiel[2]}}; };
         spielablauf->anbinden(std::move(a));
+    }
+
+    {
+        auto* doppel = new DoppelklickFilter(this);
+        for (QWidget* k : std::initializer_list<QWidget*>{Image2, Label2, Image3, Label3, Image4, Label4, Image7, Label5})
+            k->installEventFilter(doppel);
     }
 
     // Event bindings.

@@ -57,11 +57,15 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent*) override;
+    // The second press of a double click is no new click.
+    void mouseDoubleClickEvent(QMouseEvent*) override;
     void mouseReleaseEvent(QMouseEvent*) override;
     void mouseMoveEvent(QMouseEvent*) override;
 
 private:
     std::array<QString, 4> texte_;
+    bool gedrueckt_ = false;
 };
 
 // A hidden picture holder of the print page: the k-th puzzle of a page is

@@ -48,6 +48,24 @@ private Q_SLOTS:
     void cleanup() { feld.reset(); }
     void cleanupTestCase() { delete listen; }
 
+    // A double click, as the system delivers it, is two presses: the value
+    // goes in and out again; on the right button the mark comes and goes.
+    void doppelklickSindZweiDruecke()
+    {
+        starten(1, 'B', 30);
+        feld->show();
+        QVERIFY(QTest::qWaitForWindowExposed(feld.get()));
+        const QPoint mitte((x - 1) * 45 + 22, (y - 1) * 45 + 22);
+        QTest::mouseClick(feld->windowHandle(), Qt::LeftButton, {}, mitte);
+        QCOMPARE(wert(), 5);
+        QTest::mouseClick(feld->windowHandle(), Qt::LeftButton, {}, mitte);
+        QCOMPARE(wert(), 0);
+        QTest::mouseDClick(feld->windowHandle(), Qt::LeftButton, {}, mitte);
+        QCOMPARE(wert(), 0);
+        QTest::mouseDClick(feld->windowHandle(), Qt::RightButton, {}, mitte);
+        QCOMPARE(marke(5), uint8_t(0));
+    }
+
     // Offsets 0-14, 15-29 and 30-44 pick sub-positions 1, 2, 3 in both
     // directions; a second left press empties the cell wherever it lands.
     void druckZuordnung()

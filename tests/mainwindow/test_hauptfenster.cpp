@@ -2,6 +2,7 @@
 // the modes and the links.
 #include "app/bedienelemente.h"
 #include "app/fenster.h"
+#include "board/spielablauf.h"
 #include "board/spielfeld.h"
 #include "mainwindow/tprog.h"
 
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QSet>
+#include <QSignalSpy>
 #include <QTest>
 
 class Adressfaenger : public QObject {
@@ -422,6 +424,34 @@ private Q_SLOTS:
         QCOMPARE(faenger.adressen.size(), 2);
         QCOMPARE(faenger.adressen[0].toString(), QStringLiteral("http://www.velmar.de"));
         QCOMPARE(faenger.adressen[1].toString(), QStringLiteral("http://www.velmar.com"));
+    }
+
+    // Through the window, as the system delivers them: a double click on a
+    // link opens its address once, and one on the start button starts one
+    // game.
+    void doppelklickIstEinKlick()
+    {
+        Aufbau a("en");
+        Tprog& p = a.prog;
+        p.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&p));
+        auto doppelt = [&](QWidget* w, QPoint stelle) {
+            QTest::mouseDClick(p.windowHandle(), Qt::LeftButton, {}, w->mapTo(&p, stelle));
+        };
+        doppelt(p.Label3, QPoint(3, 3));
+        QCOMPARE(faenger.adressen.size(), 1);
+        doppelt(p.Image3, QPoint(80, 10));
+        QCOMPARE(faenger.adressen.size(), 2);
+        doppelt(p.stat, QPoint(400, 9));
+        QCOMPARE(faenger.adressen.size(), 3);
+        QCOMPARE(faenger.adressen[2].toString(), QStringLiteral("http://www.velmar.com/donate&rf=sus"));
+        // A single click still counts.
+        QTest::mouseClick(p.windowHandle(), Qt::LeftButton, {}, p.stat->mapTo(&p, QPoint(400, 9)));
+        QCOMPARE(faenger.adressen.size(), 4);
+
+        QSignalSpy bereit(p.spielablauf, &Spielablauf::spielBereit);
+        doppelt(p.Image4, QPoint(150, 10));
+        QCOMPARE(bereit.count(), 1);
     }
 
     void unlesbareArtFaelltAufNeun()
