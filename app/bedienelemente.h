@@ -31,6 +31,16 @@ protected:
             QLabel::mousePressEvent(e);
         gedrueckt_ = e->button() == Qt::LeftButton;
     }
+    // The second press of a double click still counts as a press (a window
+    // can be dragged by it) but does not make a second click.
+    void mouseDoubleClickEvent(QMouseEvent* e) override
+    {
+        if (beiDruck)
+            beiDruck(e);
+        else
+            QLabel::mouseDoubleClickEvent(e);  // ends in mousePressEvent
+        gedrueckt_ = false;
+    }
     void mouseReleaseEvent(QMouseEvent* e) override
     {
         const bool klick = gedrueckt_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());

@@ -10,7 +10,6 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmar Sudoku"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Velmar Sudoku"));
     QApplication::setDesktopFileName(QStringLiteral("velmar-sudoku"));
     {
         // Every window of the program carries its symbol.

@@ -225,16 +225,6 @@ protected:
     }
 };
 
-// A double click on a button picture or its caption is one click, not two:
-// the second press only completes the double click.
-class DoppelklickFilter : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject*, QEvent* e) override { return e->type() == QEvent::MouseButtonDblClick; }
-};
-
 // A group box drawn as the column's boxes are meant to look: a thin light
 // frame with the caption sitting on its top line.
 class Gruppe : public QGroupBox {
@@ -470,12 +460,6 @@ Tprog::Tprog(Fenster& f, QWidget* parent) : QWidget(parent), fenster(f)
                                                      texte.statusFertig,
                                                      {texte.hilfeSpiel[0], texte.hilfeSpiel[1], texte.hilfeSpiel[2]}}; };
         spielablauf->anbinden(std::move(a));
-    }
-
-    {
-        auto* doppel = new DoppelklickFilter(this);
-        for (QWidget* k : std::initializer_list<QWidget*>{Image2, Label2, Image3, Label3, Image4, Label4, Image7, Label5})
-            k->installEventFilter(doppel);
     }
 
     // Event bindings.
