@@ -54,12 +54,29 @@ QImage knopf()
 }
 
 // Word-wrapped text with a fixed line pitch, so the paragraphs fit exactly
-// into the gaps the window's controls leave.
-void absatz(QPainter& p, int links, int oben, int breite, int zeilenhoehe, const QString& text)
+// into the gaps the window's controls leave. A "|" in the text ends the
+// first line there, spread to the full width: the German window puts its
+// hyphen label right behind that line, so the word breaks at the "|".
+void absatz(QPainter& p, int links, int oben, int breite, int zeilenhoehe, QString text)
 {
     const QFontMetrics m(p.font());
-    QString zeile;
     int y = oben;
+    const qsizetype bruch = text.indexOf(QLatin1Char('|'));
+    if (bruch >= 0) {
+        const QStringList woerter = text.left(bruch).split(QLatin1Char(' '));
+        int tinte = 0;
+        for (const QString& w : woerter)
+            tinte += m.horizontalAdvance(w);
+        const double luecke = woerter.size() > 1 ? double(breite - tinte) / double(woerter.size() - 1) : 0.0;
+        double x = links;
+        for (const QString& w : woerter) {
+            p.drawText(QPointF(x, y + m.ascent()), w);
+            x += m.horizontalAdvance(w) + luecke;
+        }
+        y += zeilenhoehe;
+        text = text.mid(bruch + 1);
+    }
+    QString zeile;
     for (const QString& wort : text.split(QLatin1Char(' '))) {
         const QString laenger = zeile.isEmpty() ? wort : zeile + QLatin1Char(' ') + wort;
         if (!zeile.isEmpty() && m.horizontalAdvance(laenger) > breite) {
@@ -116,7 +133,7 @@ QImage hintergrund(const Texte& t, const QImage& knopfbild)
     p.setFont(schrift("Liberation Sans", 11, false, true));
     p.setPen(QColor(40, 24, 20));
     absatz(p, 79, 30, 313, 12, t.absatz1);
-    absatz(p, 79, 83, 302, 12, t.absatz2);
+    absatz(p, 79, 83, 304, 12, t.absatz2);
 
     // The button faces with their captions at the places of the buttons.
     p.setRenderHint(QPainter::Antialiasing, false);
@@ -146,7 +163,7 @@ void zeichneDruckfenster(const QDir& assets)
         QStringLiteral("Drucken"),
         QStringLiteral("Momentan werden Ihre Sudokus erstellt. Dies kann etwas Zeit in Anspruch nehmen. Wie weit der "
                        "Fortschritt ist, sehen Sie hier:"),
-        QStringLiteral("Sobald die Sudokus fertig sind, können Sie diese ausdrucken, in dem sie auf Drucken klicken. "
+        QStringLiteral("Sobald die Sudokus fertig sind, können Sie diese aus|drucken, in dem sie auf Drucken klicken. "
                        "Sollten Sie es sich anders überlegt haben, können Sie auch Abbrechen."),
         QStringLiteral("Drucken"),
         QStringLiteral("Abbrechen"),
