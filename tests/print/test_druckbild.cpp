@@ -1,21 +1,12 @@
 // The picture of a paper puzzle and the places of the pictures on a sheet.
 #include "app/bedienelemente.h"
 #include "print/druckbild.h"
+#include "hilfen.h"
 
 #include <QPainter>
 #include <QtTest>
 
 namespace {
-
-bool tinte(const QImage& bild, const QRect& r)
-{
-    const QRect innen = r.intersected(bild.rect());
-    for (int y = innen.top(); y <= innen.bottom(); ++y)
-        for (int x = innen.left(); x <= innen.right(); ++x)
-            if (qGray(bild.pixel(x, y)) < 128)
-                return true;
-    return false;
-}
 
 // First row with ink in the band [von, bis) of the picture, or -1.
 int ersteTintenzeile(const QImage& bild, int von, int bis)

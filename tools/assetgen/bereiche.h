@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDir>
+#include <QFont>
+#include <QString>
 
 // One drawing routine per area of the program. Each writes its pictures into
 // its own folder below the assets folder it is given.
@@ -12,3 +14,14 @@ void zeichneHilfe(const QDir& assets);         // hilfe/: help header, donation 
 
 // Saves a picture, failing loudly: a missing asset must not go unnoticed.
 bool speichern(const QImage& bild, const QDir& ordner, const QString& name, int qualitaet = -1);
+
+// A face at a pixel size, anti-aliased: the text of the larger pictures.
+inline QFont schrift(const char* familie, int pixel, bool fett = false, bool kursiv = false)
+{
+    QFont f(QString::fromLatin1(familie));
+    f.setPixelSize(pixel);
+    f.setBold(fett);
+    f.setItalic(kursiv);
+    f.setStyleStrategy(QFont::PreferAntialias);
+    return f;
+}

@@ -29,16 +29,6 @@ constexpr int textLinks = 62;
 constexpr int textRechts = 392;
 constexpr int zeilenhoehe = 13;
 
-QFont schrift(const char* familie, int pixel, bool fett = false, bool kursiv = false)
-{
-    QFont f(QString::fromLatin1(familie));
-    f.setPixelSize(pixel);
-    f.setBold(fett);
-    f.setItalic(kursiv);
-    f.setStyleStrategy(QFont::PreferAntialias);
-    return f;
-}
-
 // The body face; also the face of the points text that the dialog draws, so
 // the blank line lines up with it.
 QFont textschrift() { return schrift("Liberation Sans", 11); }

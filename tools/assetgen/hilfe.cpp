@@ -20,16 +20,6 @@ namespace {
 const QColor dunkelrot(0x8B, 0x10, 0x10);
 const QColor creme(0xFB, 0xF3, 0xDC);
 
-QFont schrift(const char* familie, int pixel, bool fett = false, bool kursiv = false)
-{
-    QFont f(QString::fromLatin1(familie));
-    f.setPixelSize(pixel);
-    f.setBold(fett);
-    f.setItalic(kursiv);
-    f.setStyleStrategy(QFont::PreferAntialias);
-    return f;
-}
-
 QImage kopfbild()
 {
     QImage bild(543, 100, QImage::Format_RGB32);
