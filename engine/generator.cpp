@@ -85,11 +85,14 @@ bool versuchFuellen(Spielzustand& z, Zufallsquelle& zufall, const Taktquelle& ta
 int32_t Spiel2Generieren(Spielzustand& z, Zufallsquelle& zufall, const Taktquelle& takt,
                          const Versuchsmelder& beiVersuch)
 {
-    int32_t versuch = 0;
+    // A size the 9 x 9 storage cannot hold leaves no board: laying the
+    // pattern or filling cells would reach past the grids, so the state is
+    // only cleared. gesperrt, which covers just the board, stays as it was.
     if (z.feldgroesse < 1 || z.feldgroesse > 9) {
-        versuchBeginnen(z);
-        return versuch;
+        z.AufNullSetzen(1, 1, 1);
+        return 0;
     }
+    int32_t versuch = 0;
     for (;;) {
         ++versuch;
         if (beiVersuch)

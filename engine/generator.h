@@ -28,7 +28,9 @@ constexpr bool gesperrteUnterposition(int32_t n, int sx, int sy)
 // moved more than one millisecond past the cell's start, the attempt is thrown
 // away and the next one starts from cleared grids with the blocked pattern of
 // the small free boards laid into markierung and gesperrt.
-// Returns the number of attempts it took.
+// Returns the number of attempts it took. A feldgroesse outside 1..9 gives no
+// board: the grids and markierung are cleared, gesperrt is left alone, no
+// attempt is made and 0 is returned.
 int32_t Spiel2Generieren(Spielzustand& z, Zufallsquelle& zufall, const Taktquelle& takt,
                          const Versuchsmelder& beiVersuch = {});
 

@@ -5,6 +5,8 @@
 
 #include <QTest>
 
+#include <climits>
+#include <cstring>
 #include <deque>
 #include <vector>
 
@@ -42,12 +44,75 @@ Spielzustand neuesSpiel(int32_t spielart, int32_t aufgedeckt = 0)
 
 int64_t stehendeUhr() { return 1000; }
 
+// The kinds of line a grid can break.
+enum Verstoss { keiner = 0, zeile = 1, spalte = 2, kasten = 4 };
+
+// Which rules an N x N grid (x-major, as the state keeps it) breaks: a row, a
+// column or, with kaesten, a 3 x 3 box that does not hold each of 1..N exactly
+// once. Counts values line by line and looks at every line, so that it shares
+// nothing with Pruefen and can judge both generated grids and Pruefen itself.
+int verstoesse(const int32_t (&g)[9][9], int n, bool kaesten)
+{
+    Q_ASSERT(n >= 1 && n <= 9 && (!kaesten || n == 9));
+    // zelle(i) is the i-th of the N cells of one line.
+    auto jederWertEinmal = [n](auto zelle) {
+        int anzahl[10]{};
+        for (int i = 0; i < n; ++i) {
+            const int32_t v = zelle(i);
+            if (v < 1 || v > n)
+                return false;
+            ++anzahl[v];
+        }
+        for (int v = 1; v <= n; ++v)
+            if (anzahl[v] != 1)
+                return false;
+        return true;
+    };
+    int ergebnis = keiner;
+    for (int k = 0; k < n; ++k) {
+        if (!jederWertEinmal([&](int i) { return g[k][i]; }))
+            ergebnis |= spalte;
+        if (!jederWertEinmal([&](int i) { return g[i][k]; }))
+            ergebnis |= zeile;
+    }
+    if (kaesten)
+        for (int b = 0; b < 9; ++b) {
+            const int x0 = (b % 3) * 3, y0 = (b / 3) * 3;
+            if (!jederWertEinmal([&](int i) { return g[x0 + i % 3][y0 + i / 3]; }))
+                ergebnis |= kasten;
+        }
+    return ergebnis;
+}
+
 // Rows and columns of loesung hold 1..N once each; with boxes for the classic game.
 bool gueltigeLoesung(const Spielzustand& z)
 {
-    Spielzustand p = z;
-    std::memcpy(p.eingabe, z.loesung, sizeof p.eingabe);
-    return p.Pruefen();
+    return verstoesse(z.loesung, z.feldgroesse, z.spielart == 1) == keiner;
+}
+
+// A correct completion to start from: for the classic game the usual shifted
+// rows (every box whole), for a free board a cyclic Latin square.
+void richtigAusfuellen(Spielzustand& z)
+{
+    const int n = z.feldgroesse;
+    for (int x = 0; x < n; ++x)
+        for (int y = 0; y < n; ++y)
+            z.eingabe[x][y] = z.spielart == 1 ? (3 * (y % 3) + y / 3 + x) % 9 + 1 : (x + y) % n + 1;
+}
+
+// What a case of the completion check does to a correct grid.
+enum Eingriff { nichts, inZeile, inSpalte, spaltenTausch, zeilenTausch, zyklisch, leer, diagonal };
+
+void spaltenTauschen(Spielzustand& z, int a, int b)
+{
+    for (int y = 0; y < 9; ++y)
+        std::swap(z.eingabe[a][y], z.eingabe[b][y]);
+}
+
+void zeilenTauschen(Spielzustand& z, int a, int b)
+{
+    for (int x = 0; x < 9; ++x)
+        std::swap(z.eingabe[x][a], z.eingabe[x][b]);
 }
 
 void loesungEintragen(Spielzustand& z)
@@ -95,9 +160,8 @@ private Q_SLOTS:
         for (int lauf = 0; lauf < 50 && !kastenVerletzt; ++lauf) {
             Spielzustand z = neuesSpiel(9);
             Spiel2Generieren(z, zufall, millisekundenTakt);
-            loesungEintragen(z);
-            z.spielart = 1;
-            kastenVerletzt = !z.Pruefen();
+            QCOMPARE(verstoesse(z.loesung, 9, false), int(keiner));
+            kastenVerletzt = verstoesse(z.loesung, 9, true) == kasten;
         }
         QVERIFY(kastenVerletzt);
     }
@@ -207,6 +271,137 @@ private Q_SLOTS:
         QVERIFY(gueltigeLoesung(s));
     }
 
+    // The bound is strict: a tick count exactly one millisecond past the
+    // cell's start still allows draws, two end the attempt. The clock steps
+    // right after the missing cell first looks at it, whenever that is (the
+    // generator reads it only after some misses, then every few misses).
+    void uhrGrenzeIstEchtGroesser_data()
+    {
+        QTest::addColumn<int>("schritt");
+        QTest::addColumn<int>("versuche");
+        QTest::newRow("same tick") << 0 << 1;
+        QTest::newRow("1 ms on") << 1 << 1;
+        QTest::newRow("2 ms on") << 2 << 2;
+        QTest::newRow("far on") << 40 << 2;
+    }
+    void uhrGrenzeIstEchtGroesser()
+    {
+        QFETCH(int, schritt);
+        QFETCH(int, versuche);
+        // Free 3x3: (1,1) takes 1; (1,2) then draws 1 thirty times, a miss
+        // each time as column 1 holds it, before it takes 2.
+        constexpr size_t fehlgriffe = 30;
+        std::deque<int32_t> werte(1 + fehlgriffe, 0);
+        werte.push_back(1);
+        Drehbuch skript(std::move(werte));
+
+        size_t ersteLesung = 0;    // draws made when (1,2) first read the clock
+        int spaetereLesungen = 0;  // readings after the step while (1,2) still missed
+        auto uhr = [&]() -> int64_t {
+            const size_t zuege = skript.gezogen.size();
+            if (ersteLesung == 0 && zuege >= 1) {
+                ersteLesung = zuege;
+                return 1000;
+            }
+            if (ersteLesung == 0)
+                return 1000;
+            if (zuege <= 1 + fehlgriffe)
+                ++spaetereLesungen;
+            return 1000 + schritt;
+        };
+        std::vector<int32_t> gemeldet;
+        Spielzustand z = neuesSpiel(3);
+        const int32_t ergebnis = Spiel2Generieren(z, skript, uhr, [&](int32_t v) { gemeldet.push_back(v); });
+
+        // The test only means something if the clock was looked at again
+        // after the step while (1,2) was still drawing.
+        QVERIFY(ersteLesung >= 1 && ersteLesung <= fehlgriffe);
+        QVERIFY(spaetereLesungen >= 1);
+        QCOMPARE(ergebnis, versuche);
+        QCOMPARE(int32_t(gemeldet.size()), versuche);
+        QCOMPARE(gemeldet.back(), versuche);
+        QVERIFY(gueltigeLoesung(z));
+        if (versuche == 1) {
+            QCOMPARE(z.loesung[0][0], 1);
+            QCOMPARE(z.loesung[0][1], 2);
+            QVERIFY(skript.gezogen.size() > 2 + fehlgriffe);  // the script was drawn to its end
+        }
+    }
+
+    // A board size the 9x9 storage cannot hold: nothing is generated or
+    // revealed, and nothing beside or beyond the grids is written.
+    void groesseAusserhalbDesSpeichers_data()
+    {
+        QTest::addColumn<int>("spielart");
+        QTest::addColumn<int>("feldgroesse");
+        QTest::newRow("0") << 3 << 0;
+        QTest::newRow("-1") << 5 << -1;
+        QTest::newRow("classic, 0") << 1 << 0;
+        QTest::newRow("10") << 9 << 10;
+        QTest::newRow("classic, 10") << 1 << 10;
+        QTest::newRow("small kind, 10") << 4 << 10;
+        QTest::newRow("12") << 12 << 12;
+        QTest::newRow("100") << 100 << 100;
+        QTest::newRow("largest") << 1 << INT_MAX;
+        QTest::newRow("smallest") << 3 << INT_MIN;
+    }
+    void groesseAusserhalbDesSpeichers()
+    {
+        QFETCH(int, spielart);
+        QFETCH(int, feldgroesse);
+        struct Umgeben {
+            uint8_t vor[256];
+            Spielzustand z;
+            uint8_t nach[256];
+        } u;
+        std::memset(u.vor, 0xA5, sizeof u.vor);
+        std::memset(u.nach, 0xA5, sizeof u.nach);
+        Spielzustand& z = u.z;
+        for (int x = 0; x < 9; ++x)
+            for (int y = 0; y < 9; ++y)
+                z.loesung[x][y] = z.vorgabe[x][y] = z.eingabe[x][y] = 7;
+        std::memset(z.markierung, 1, sizeof z.markierung);
+        std::memset(z.gesperrt, 3, sizeof z.gesperrt);
+        z.spielart = spielart;
+        z.feldgroesse = feldgroesse;
+        z.aufgedeckt = 5;
+        z.elemente = 'S';
+        z.punkte = -12;
+        z.spiellaeuft = 1;
+        z.druckmodus = 1;
+        const Spielzustand vorher = z;
+        auto unberuehrt = [&] {
+            for (size_t i = 0; i < sizeof u.vor; ++i)
+                if (u.vor[i] != 0xA5 || u.nach[i] != 0xA5)
+                    return false;
+            return std::memcmp(z.gesperrt, vorher.gesperrt, sizeof z.gesperrt) == 0 &&
+                   z.spielart == spielart && z.feldgroesse == feldgroesse && z.aufgedeckt == 5 &&
+                   z.elemente == 'S' && z.punkte == -12 && z.spiellaeuft == 1 && z.druckmodus == 1;
+        };
+
+        Zufallsgenerator zufall(1);
+        int gemeldet = 0;
+        QCOMPARE(Spiel2Generieren(z, zufall, stehendeUhr, [&](int32_t) { ++gemeldet; }), 0);
+        QCOMPARE(gemeldet, 0);
+        QVERIFY(unberuehrt());
+        for (int x = 0; x < 9; ++x)
+            for (int y = 0; y < 9; ++y) {
+                QCOMPARE(z.loesung[x][y], 0);
+                QCOMPARE(z.vorgabe[x][y], 0);
+                QCOMPARE(z.eingabe[x][y], 0);
+                for (int i = 0; i < 9; ++i)
+                    QCOMPARE(int((&z.markierung[x][y][0][0])[i]), 0);
+            }
+
+        // Preparing reveals nothing and only hands vorgabe on.
+        z.vorgabe[2][3] = 4;
+        Spiel3Vorbereiten(z, zufall);
+        QVERIFY(unberuehrt());
+        QCOMPARE(z.eingabe[2][3], 4);
+        QCOMPARE(z.vorgabe[0][0], 0);
+        QVERIFY(!z.Pruefen());
+    }
+
     void vorbereitungDecktGenauSovieleAuf_data()
     {
         QTest::addColumn<int>("spielart");
@@ -303,6 +498,7 @@ private Q_SLOTS:
         Zufallsgenerator zufall(17);
         Spielzustand k = neuesSpiel(1);
         Spiel2Generieren(k, zufall, millisekundenTakt);
+        QVERIFY(gueltigeLoesung(k));
         loesungEintragen(k);
         QVERIFY(k.Pruefen());
         // Swapping two cells of a column keeps that column whole but breaks
@@ -315,6 +511,121 @@ private Q_SLOTS:
     {
         Spielzustand z;  // nothing set up yet
         QVERIFY(!z.Pruefen());
+    }
+
+    // Each case breaks exactly one kind of line, and the counting checker
+    // confirms that it does: Pruefen must catch every one of them on its own.
+    void pruefenJedeRegelZaehlt_data()
+    {
+        QTest::addColumn<int>("spielart");
+        QTest::addColumn<int>("eingriff");
+        QTest::addColumn<int>("a");
+        QTest::addColumn<int>("b");
+        QTest::addColumn<int>("c");
+        QTest::addColumn<int>("erwartet");
+        QTest::newRow("classic whole") << 1 << int(nichts) << 0 << 0 << 0 << int(keiner);
+        // Two cells of one row and one box swap places: the row and the box
+        // keep their values, the two columns repeat one.
+        QTest::newRow("classic column repeats") << 1 << int(inZeile) << 0 << 1 << 4 << int(spalte);
+        QTest::newRow("classic last column repeats") << 1 << int(inZeile) << 7 << 8 << 2 << int(spalte);
+        QTest::newRow("classic row repeats") << 1 << int(inSpalte) << 6 << 8 << 5 << int(zeile);
+        QTest::newRow("classic first row repeats") << 1 << int(inSpalte) << 0 << 2 << 0 << int(zeile);
+        // Whole columns or rows from different stacks or bands: still a Latin
+        // square, but the boxes on either side now repeat values.
+        QTest::newRow("classic columns 2, 3") << 1 << int(spaltenTausch) << 2 << 3 << 0 << int(kasten);
+        QTest::newRow("classic columns 5, 6") << 1 << int(spaltenTausch) << 5 << 6 << 0 << int(kasten);
+        QTest::newRow("classic columns 0, 8") << 1 << int(spaltenTausch) << 0 << 8 << 0 << int(kasten);
+        QTest::newRow("classic rows 2, 3") << 1 << int(zeilenTausch) << 2 << 3 << 0 << int(kasten);
+        QTest::newRow("classic rows 5, 6") << 1 << int(zeilenTausch) << 5 << 6 << 0 << int(kasten);
+        QTest::newRow("classic cyclic square") << 1 << int(zyklisch) << 0 << 0 << 0 << int(kasten);
+        QTest::newRow("classic only the diagonal boxes whole") << 1 << int(diagonal) << 0 << 0 << 0 << int(kasten);
+        // Within a stack or band the boxes only trade places.
+        QTest::newRow("classic columns 3, 5") << 1 << int(spaltenTausch) << 3 << 5 << 0 << int(keiner);
+        QTest::newRow("classic rows 6, 7") << 1 << int(zeilenTausch) << 6 << 7 << 0 << int(keiner);
+        QTest::newRow("classic empty cell") << 1 << int(leer) << 8 << 8 << 0 << int(zeile | spalte | kasten);
+        for (int n = 3; n <= 9; ++n) {
+            const QByteArray frei = "free " + QByteArray::number(n);
+            QTest::newRow(frei + " whole") << n << int(nichts) << 0 << 0 << 0 << int(keiner);
+            QTest::newRow(frei + " column repeats") << n << int(inZeile) << 0 << n - 1 << n / 2 << int(spalte);
+            QTest::newRow(frei + " row repeats") << n << int(inSpalte) << 0 << n - 1 << n / 2 << int(zeile);
+            QTest::newRow(frei + " neighbours in last row") << n << int(inZeile) << n - 2 << n - 1 << n - 1
+                                                            << int(spalte);
+            QTest::newRow(frei + " columns swapped") << n << int(spaltenTausch) << 0 << n - 1 << 0 << int(keiner);
+            QTest::newRow(frei + " empty corner") << n << int(leer) << n - 1 << n - 1 << 0 << int(zeile | spalte);
+        }
+        // A free 9x9 board has no boxes to break.
+        QTest::newRow("free 9 columns 2, 3") << 9 << int(spaltenTausch) << 2 << 3 << 0 << int(keiner);
+    }
+    void pruefenJedeRegelZaehlt()
+    {
+        QFETCH(int, spielart);
+        QFETCH(int, eingriff);
+        QFETCH(int, a);
+        QFETCH(int, b);
+        QFETCH(int, c);
+        QFETCH(int, erwartet);
+        Spielzustand z = neuesSpiel(spielart);
+        const int n = z.feldgroesse;
+        richtigAusfuellen(z);
+        switch (eingriff) {
+        case inZeile: std::swap(z.eingabe[a][c], z.eingabe[b][c]); break;
+        case inSpalte: std::swap(z.eingabe[c][a], z.eingabe[c][b]); break;
+        case spaltenTausch: spaltenTauschen(z, a, b); break;
+        case zeilenTausch: zeilenTauschen(z, a, b); break;
+        case zyklisch:
+            for (int x = 0; x < n; ++x)
+                for (int y = 0; y < n; ++y)
+                    z.eingabe[x][y] = (x + y) % n + 1;
+            break;
+        case leer: z.eingabe[a][b] = 0; break;
+        case diagonal: {
+            // A Latin square whose boxes on the diagonal are whole and all
+            // six others repeat values. One row of text per board row.
+            static const char* const zeilen[9] = {
+                "354619872", "719235468", "862971534", "438567219", "685142397",
+                "247398156", "596483721", "921754683", "173826945",
+            };
+            for (int x = 0; x < 9; ++x)
+                for (int y = 0; y < 9; ++y)
+                    z.eingabe[x][y] = zeilen[y][x] - '0';
+            break;
+        }
+        default: break;
+        }
+        QCOMPARE(verstoesse(z.eingabe, n, spielart == 1), erwartet);
+        QCOMPARE(z.Pruefen(), erwartet == keiner);
+    }
+
+    // Generated grids with random damage: Pruefen and the counting checker
+    // agree on every one, and both verdicts turn up often enough to matter.
+    void pruefenWieAbgezaehlt()
+    {
+        Zufallsgenerator zufall(31);
+        int geloest = 0, nicht = 0;
+        for (int spielart : {1, 3, 4, 5, 6, 7, 8, 9}) {
+            for (int lauf = 0; lauf < 60; ++lauf) {
+                Spielzustand z = neuesSpiel(spielart);
+                const int n = z.feldgroesse;
+                Spiel2Generieren(z, zufall, stehendeUhr);
+                loesungEintragen(z);
+                const int eingriffe = zufall.ziehe(3);
+                for (int e = 0; e < eingriffe; ++e) {
+                    const int a = zufall.ziehe(n), b = zufall.ziehe(n), c = zufall.ziehe(n);
+                    switch (zufall.ziehe(5)) {
+                    case 0: std::swap(z.eingabe[a][c], z.eingabe[b][c]); break;
+                    case 1: std::swap(z.eingabe[c][a], z.eingabe[c][b]); break;
+                    case 2: spaltenTauschen(z, a, b); break;
+                    case 3: zeilenTauschen(z, a, b); break;
+                    default: z.eingabe[a][b] = zufall.ziehe(n + 2); break;  // 0 .. N + 1
+                    }
+                }
+                const bool richtig = verstoesse(z.eingabe, n, spielart == 1) == keiner;
+                QVERIFY2(z.Pruefen() == richtig,
+                         qPrintable(QStringLiteral("spielart %1, run %2").arg(spielart).arg(lauf)));
+                ++(richtig ? geloest : nicht);
+            }
+        }
+        QVERIFY2(geloest > 60 && nicht > 60, qPrintable(QStringLiteral("%1 solved, %2 not").arg(geloest).arg(nicht)));
     }
 
     void aufNullSetzenFolgtDenSchaltern()
