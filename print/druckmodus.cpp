@@ -75,6 +75,10 @@ void Druckmodus::vorschaudruckClick()
     felderproseite = (ziffer == 1 || ziffer == 2 || ziffer == 6) ? ziffer : 6;
 
     druckfenster_.show();
+    // The keys go to the window in front of the disabled main window, so
+    // that Alt+F4 or Escape reach it and not the main window.
+    druckfenster_.raise();
+    druckfenster_.activateWindow();
     druckfenster_.gauge1->setValue(0);
 
     prog.Spiel1Parametersetzen();

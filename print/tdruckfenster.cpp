@@ -1,6 +1,8 @@
 #include "print/tdruckfenster.h"
 
+#include "app/fensterausgang.h"
 #include "mainwindow/tprog.h"
+#include "print/druckdienst.h"
 #include "print/druckmodus.h"
 
 #include <QAbstractItemView>
@@ -11,11 +13,8 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QScreen>
 #include <QShowEvent>
-
-#include <dlfcn.h>
 
 namespace {
 
@@ -53,34 +52,13 @@ KlickLabel* bild(QWidget* eltern, int x, int y, const QString& datei)
     return l;
 }
 
-// Qt hands the finished page to CUPS but does not say whether CUPS took
-// it: a queue that rejects jobs would look like a successful print. CUPS
-// keeps the status of the thread's last request; read it from the library
-// the print plugin has already loaded (nothing to do where there is none).
-QString cupsAblehnung()
-{
-    static void* bibliothek = dlopen("libcups.so.2", RTLD_LAZY | RTLD_NOLOAD);
-    if (!bibliothek)
-        return {};
-    using Status = int (*)();
-    using Text = const char* (*)();
-    static const auto status = reinterpret_cast<Status>(dlsym(bibliothek, "cupsLastError"));
-    static const auto text = reinterpret_cast<Text>(dlsym(bibliothek, "cupsLastErrorString"));
-    if (!status)
-        return {};
-    const int s = status();
-    if (s < 0x0400)  // successful and informational IPP status codes
-        return {};
-    const char* t = text ? text() : nullptr;
-    return t && *t ? QString::fromLocal8Bit(t) : QStringLiteral("IPP 0x%1").arg(s, 4, 16, QLatin1Char('0'));
-}
-
 }  // namespace
 
 Tdruckfenster::Tdruckfenster(Fenster& f, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
       fenster(f),
-      druck_(std::make_unique<Druckmodus>(f, *this))
+      druck_(std::make_unique<Druckmodus>(f, *this)),
+      dienst_(systemDruckdienst())
 {
     setObjectName(QStringLiteral("druckfenster"));
     setWindowTitle(QStringLiteral("Drucken"));
@@ -143,16 +121,32 @@ Tdruckfenster::Tdruckfenster(Fenster& f, QWidget* parent)
     meldung = [this](const QString& text) {
         QMessageBox::warning(this, fenster.deutsch() ? QStringLiteral("Drucken") : QStringLiteral("Print"), text);
     };
+    hinweis = [this](const QString& text) {
+        QMessageBox::information(this, fenster.deutsch() ? QStringLiteral("Drucken") : QStringLiteral("Print"), text);
+    };
 
     if (fenster.prog) {
         fenster.prog->Image7->beiKlick = [this] { druck_->vorschaudruckClick(); };
         fenster.prog->Label5->beiKlick = [this] { druck_->vorschaudruckClick(); };
     }
 
+    // The window has no close button, but a window manager may draw one
+    // anyway, and Alt+F4 and Escape ask the same. While the page is made that
+    // would hand back the main window in the middle of it; once the page is
+    // ready it means cancel. Minimising is refused: the disabled main window
+    // would be left with nothing on the screen to return to.
+    new Fensterausgang(this, [this] { Image2Click(); }, [this] { return verdeck->isHidden() && !druck_->laeuft(); });
+
     Sprache();  // FormCreate
 }
 
 Tdruckfenster::~Tdruckfenster() = default;
+
+void Tdruckfenster::setDruckdienst(std::unique_ptr<Druckdienst> dienst)
+{
+    if (dienst)
+        dienst_ = std::move(dienst);
+}
 
 void Tdruckfenster::Sprache()
 {
@@ -175,7 +169,7 @@ void Tdruckfenster::listeFuellen()
     const QSignalBlocker sperre(cbdruck);
     cbdruck->clear();
     cbdruck->addItem(standart);
-    cbdruck->addItems(QPrinterInfo::availablePrinterNames());
+    cbdruck->addItems(dienst_->drucker());
     int i = 0;
     if (!gewaehlt_.isEmpty()) {
         i = cbdruck->findText(gewaehlt_, Qt::MatchExactly);
@@ -233,73 +227,80 @@ void Tdruckfenster::Image2Click()
 bool Tdruckfenster::drucken()
 {
     const bool de = fenster.deutsch();
+    const bool anWarteschlange = ausgabeDatei.isEmpty();
     QPrinter drucker(QPrinter::HighResolution);
     QString name;
-    if (ausgabeDatei.isEmpty()) {
-        const QStringList alle = QPrinterInfo::availablePrinterNames();
-        if (alle.isEmpty()) {
-            meldung(de ? QStringLiteral("Es ist kein Drucker eingerichtet. Bitte richten Sie einen Drucker ein "
-                                        "und versuchen Sie es noch einmal.")
-                       : QStringLiteral("No printer is installed. Please install a printer and try again."));
-            return false;
-        }
+    // Whatever goes wrong on the way to a queue, a scheduler that does not
+    // answer is the reason to name: an empty printer list, a queue that
+    // cannot be opened and a job nobody took all follow from it.
+    const auto gescheitert = [&](const QString& sonst) {
+        if (anWarteschlange && !dienst_->erreichbar())
+            meldung(de ? QStringLiteral("Der Druckdienst ist nicht erreichbar, daher wurde die Seite nicht gedruckt.")
+                       : QStringLiteral("The print service cannot be reached, so the page was not printed."));
+        else
+            meldung(sonst);
+        return false;
+    };
+    if (anWarteschlange) {
+        const QStringList alle = dienst_->drucker();
+        if (alle.isEmpty())
+            return gescheitert(de ? QStringLiteral("Es ist kein Drucker eingerichtet. Bitte richten Sie einen Drucker "
+                                                   "ein und versuchen Sie es noch einmal.")
+                                  : QStringLiteral("No printer is installed. Please install a printer and try again."));
         // A chosen printer that is no longer installed gives way to the
         // default printer, as "Standart" does.
         if (!gewaehlt_.isEmpty() && alle.contains(gewaehlt_))
             name = gewaehlt_;
         else
-            name = QPrinterInfo::defaultPrinterName();
+            name = dienst_->standardDrucker();
         if (name.isEmpty())
             name = alle.first();
-        drucker.setOutputFormat(QPrinter::NativeFormat);
-        drucker.setPrinterName(name);
+    }
+    const QString ziel = anWarteschlange ? name : ausgabeDatei;
+    const QString nichtGeoeffnet =
+        de ? QStringLiteral("Der Drucker \u201E%1\u201C konnte nicht ge\u00F6ffnet werden. Die Seite wurde nicht "
+                            "gedruckt.")
+                 .arg(ziel)
+           : QStringLiteral("The printer \"%1\" could not be opened. The page was not printed.").arg(ziel);
+
+    if (anWarteschlange) {
+        if (!dienst_->ansteuern(drucker, name))
+            return gescheitert(nichtGeoeffnet);
     } else {
         drucker.setOutputFormat(QPrinter::PdfFormat);
         drucker.setOutputFileName(ausgabeDatei);
+        if (!drucker.isValid())
+            return gescheitert(nichtGeoeffnet);
     }
     drucker.setDocName(QStringLiteral("Velmar Sudoku"));
     drucker.setCopyCount(1);
     drucker.setFullPage(false);
 
-    const QString ziel = name.isEmpty() ? ausgabeDatei : name;
-    auto nichtGeoeffnet = [&] {
-        meldung(de ? QStringLiteral("Der Drucker \u201E%1\u201C konnte nicht ge\u00F6ffnet werden. Die Seite wurde "
-                                    "nicht gedruckt.")
-                         .arg(ziel)
-                   : QStringLiteral("The printer \"%1\" could not be opened. The page was not printed.").arg(ziel));
-    };
-    if (!drucker.isValid() || (!name.isEmpty() && drucker.printerName() != name)) {
-        nichtGeoeffnet();
-        return false;
-    }
-
     QPainter p;
-    if (!p.begin(&drucker)) {
-        nichtGeoeffnet();
-        return false;
-    }
+    if (!p.begin(&drucker))
+        return gescheitert(nichtGeoeffnet);
     const int h = drucker.height();
     const int w = drucker.width();
     druck_->seiteZeichnen(p, w, h);
     const bool beendet = p.end();
-    if (!beendet || drucker.printerState() == QPrinter::Error) {
-        meldung(de ? QStringLiteral("Der Druckauftrag an \u201E%1\u201C konnte nicht abgeschlossen werden. Die "
-                                    "Seite wurde nicht gedruckt.")
-                         .arg(ziel)
-                   : QStringLiteral("The print job for \"%1\" could not be completed. The page was not printed.")
-                         .arg(ziel));
-        return false;
-    }
-    if (!name.isEmpty()) {
-        const QString grund = cupsAblehnung();
-        if (!grund.isEmpty()) {
-            meldung(de ? QStringLiteral("Der Drucker \u201E%1\u201C hat den Auftrag abgelehnt (%2). Die Seite wurde "
-                                        "nicht gedruckt.")
-                             .arg(ziel, grund)
-                       : QStringLiteral("The printer \"%1\" refused the job (%2). The page was not printed.")
-                             .arg(ziel, grund));
-            return false;
-        }
+    if (!beendet || drucker.printerState() == QPrinter::Error)
+        return gescheitert(
+            de ? QStringLiteral("Der Druckauftrag an \u201E%1\u201C konnte nicht abgeschlossen werden. Die Seite "
+                                "wurde nicht gedruckt.")
+                     .arg(ziel)
+               : QStringLiteral("The print job for \"%1\" could not be completed. The page was not printed.")
+                     .arg(ziel));
+    bool wartet = false;
+    if (anWarteschlange) {
+        const QString grund = dienst_->ablehnung();  // before anything else asks the service
+        if (!grund.isEmpty())
+            return gescheitert(
+                de ? QStringLiteral("Der Drucker \u201E%1\u201C hat den Auftrag abgelehnt (%2). Die Seite wurde "
+                                    "nicht gedruckt.")
+                         .arg(ziel, grund)
+                   : QStringLiteral("The printer \"%1\" refused the job (%2). The page was not printed.")
+                         .arg(ziel, grund));
+        wartet = dienst_->angehalten(name);
     }
 
     letzterDruck_.drucker = name;
@@ -307,6 +308,16 @@ bool Tdruckfenster::drucken()
     letzterDruck_.seite = drucker.pageLayout().paintRectPixels(drucker.resolution());
     letzterDruck_.papier = drucker.pageLayout().fullRectPixels(drucker.resolution());
     letzterDruck_.felder = blattLayout(w, h, druck_->felderproseite);
+
+    // The job is in: it counts as printed, but nothing comes out until the
+    // printer is resumed, which the user would otherwise wait for in vain.
+    if (wartet)
+        hinweis(de ? QStringLiteral("Der Drucker \u201E%1\u201C ist angehalten. Die Seite wartet in seiner "
+                                    "Warteschlange und wird gedruckt, sobald der Drucker fortgesetzt wird.")
+                         .arg(ziel)
+                   : QStringLiteral("The printer \"%1\" is paused. The page is waiting in its queue and will be "
+                                    "printed when the printer is resumed.")
+                         .arg(ziel));
     return true;
 }
 
@@ -332,16 +343,6 @@ void Tdruckfenster::hideEvent(QHideEvent* e)
     QWidget::hideEvent(e);
     if (!e->spontaneous())
         FormHide();
-}
-
-void Tdruckfenster::closeEvent(QCloseEvent* e)
-{
-    // The window has no close button, but the window system can still ask
-    // it to close (Alt+F4). While the page is made that would hand back the
-    // main window in the middle of it; once the page is ready it means cancel.
-    e->ignore();
-    if (verdeck->isHidden() && !druck_->laeuft())
-        Image2Click();
 }
 
 bool Tdruckfenster::eventFilter(QObject* o, QEvent* e)

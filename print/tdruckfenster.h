@@ -14,6 +14,7 @@
 #include <memory>
 #include <vector>
 
+class Druckdienst;
 class Druckmodus;
 
 // What the last successful print action put on paper, in printer pixels:
@@ -72,13 +73,20 @@ public:
     // Shows a problem to the user. A message box by default; tools that run
     // without anyone watching put their own handler here.
     std::function<void(const QString&)> meldung;
+    // Tells the user something worth knowing about a print that went
+    // through (an information box by default).
+    std::function<void(const QString&)> hinweis;
+
+    // The print service that lists the printers, takes the page and says
+    // what became of it; the system's own unless replaced.
+    Druckdienst& druckdienst() const { return *dienst_; }
+    void setDruckdienst(std::unique_ptr<Druckdienst> dienst);
 
     const Druckbericht& letzterDruck() const { return letzterDruck_; }
 
 protected:
     void showEvent(QShowEvent* e) override;
     void hideEvent(QHideEvent* e) override;
-    void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
@@ -86,6 +94,7 @@ private:
     bool drucken();
 
     std::unique_ptr<Druckmodus> druck_;
+    std::unique_ptr<Druckdienst> dienst_;
     QString gewaehlt_;  // chosen printer; empty while "Standart"
     bool zentriert_ = false;
     Druckbericht letzterDruck_;

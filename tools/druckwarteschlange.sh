@@ -1,14 +1,20 @@
 #!/usr/bin/env bash
-# Starts CUPS with a cups-pdf queue named "VelmarPDF" (for the printing test).
+# Starts CUPS with a cups-pdf queue named "VelmarPDF" (for the printing test),
+# and a second one, "VelmarPausiert", that takes jobs but holds them (accepting
+# and disabled, as cupsdisable leaves a printer).
 # Safe to run again; does nothing where it cannot work and never fails:
 # without a queue the printing test skips.
 #
 # The test learns where the queue's PDF files land from the file
 #   /tmp/velmar-sudoku-druckwarteschlange
-# with the lines "warteschlange=<queue>" and "ordner=<folder>".
+# with the lines "warteschlange=<queue>" and "ordner=<folder>", and
+# "angehalten=<queue>" when the holding queue is ready.
 set -uo pipefail
+# lpstat's words are matched below.
+export LC_ALL=C
 
 WARTESCHLANGE=VelmarPDF
+PAUSIERT=VelmarPausiert
 ORDNER=/var/spool/cups-pdf/velmar
 INFO=/tmp/velmar-sudoku-druckwarteschlange
 KONF=/etc/cups/cups-pdf.conf
@@ -84,4 +90,24 @@ lpstat -p "$WARTESCHLANGE" >/dev/null 2>&1 || aufgeben "queue $WARTESCHLANGE did
 
 printf 'warteschlange=%s\nordner=%s\n' "$WARTESCHLANGE" "$ORDNER" >"$INFO" || aufgeben "cannot write $INFO"
 echo "druckwarteschlange: queue $WARTESCHLANGE ready, PDFs land in $ORDNER"
+
+# The holding queue is a bonus: without it only the paused-printer test skips.
+if ! lpstat -p "$PAUSIERT" >/dev/null 2>&1; then
+    "${als_root[@]}" lpadmin -p "$PAUSIERT" -E -v cups-pdf:/ -P "$ppd" -o printer-is-shared=false >/dev/null 2>&1 ||
+        echo "druckwarteschlange: lpadmin cannot add $PAUSIERT; the paused-printer test will skip" >&2
+fi
+if lpstat -p "$PAUSIERT" >/dev/null 2>&1; then
+    "${als_root[@]}" cupsaccept "$PAUSIERT" >/dev/null 2>&1 || true
+    "${als_root[@]}" cupsdisable -r "held for the Velmar Sudoku printing test" "$PAUSIERT" >/dev/null 2>&1 || true
+    # Jobs left over from earlier runs would print if the queue were ever resumed.
+    "${als_root[@]}" cancel -a "$PAUSIERT" >/dev/null 2>&1 || true
+    zustand=$(lpstat -p "$PAUSIERT" 2>/dev/null)
+    annahme=$(lpstat -a "$PAUSIERT" 2>/dev/null)
+    if [[ $zustand == *disabled* && $annahme == *"accepting requests"* ]]; then
+        printf 'angehalten=%s\n' "$PAUSIERT" >>"$INFO" || true
+        echo "druckwarteschlange: queue $PAUSIERT ready, holding its jobs"
+    else
+        echo "druckwarteschlange: $PAUSIERT is not accepting and paused; the paused-printer test will skip" >&2
+    fi
+fi
 exit 0

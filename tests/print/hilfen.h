@@ -5,15 +5,61 @@
 
 #include "app/fenster.h"
 #include "mainwindow/tprog.h"
+#include "print/druckdienst.h"
 #include "print/tdruckfenster.h"
 
+#include <QDir>
 #include <QImage>
 #include <QLabel>
+#include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QString>
 
 #include <memory>
+
+// A print service that needs no CUPS: it lists the queues a test gives it
+// and answers as the test says. A page handed to a queue lands in the
+// folder as "<queue>.pdf".
+struct Probedienst : Druckdienst {
+    explicit Probedienst(QString ordner) : ordner(std::move(ordner)) {}
+
+    QString ordner;
+    QStringList warteschlangen;
+    QString standard;
+    bool oeffnen = true;      // the queues can be opened
+    QString grund;            // why the job is refused; empty: it is taken
+    QStringList angehaltene;  // queues that hold their jobs
+    bool antwortet = true;    // the scheduler is reachable
+    QStringList fragen;       // what the print window asked, in order
+
+    QStringList drucker() override { return frage(QStringLiteral("drucker"), warteschlangen); }
+    QString standardDrucker() override { return frage(QStringLiteral("standard"), standard); }
+    QString ablehnung() override { return frage(QStringLiteral("ablehnung"), grund); }
+    bool angehalten(const QString& name) override
+    {
+        return frage(QStringLiteral("angehalten ") + name, angehaltene.contains(name));
+    }
+    bool erreichbar() override { return frage(QStringLiteral("erreichbar"), antwortet); }
+    bool ansteuern(QPrinter& drucker, const QString& name) override
+    {
+        if (frage(QStringLiteral("ansteuern ") + name, oeffnen)) {
+            drucker.setOutputFormat(QPrinter::PdfFormat);
+            drucker.setOutputFileName(datei(name));
+        }
+        return oeffnen;
+    }
+
+    QString datei(const QString& name) const { return QDir(ordner).filePath(name + QStringLiteral(".pdf")); }
+
+private:
+    template <typename T>
+    T frage(const QString& was, T antwort)
+    {
+        fragen << was;
+        return antwort;
+    }
+};
 
 struct Fenstersatz {
     explicit Fenstersatz(const char* sprache) : spr(QString::fromLatin1(sprache))
@@ -24,8 +70,10 @@ struct Fenstersatz {
         druck = std::make_unique<Tdruckfenster>(f);
         f.druckfenster = druck.get();
         standardMeldung = druck->meldung;
+        standardHinweis = druck->hinweis;
         // Nobody reads message boxes in a test: keep what would be shown.
         druck->meldung = [this](const QString& text) { meldungen << text; };
+        druck->hinweis = [this](const QString& text) { hinweise << text; };
     }
     ~Fenstersatz()
     {
@@ -33,12 +81,23 @@ struct Fenstersatz {
         prog.reset();
     }
 
+    // Puts a scripted print service in place of the system's.
+    Probedienst& probedienst(const QString& ordner)
+    {
+        auto dienst = std::make_unique<Probedienst>(ordner);
+        Probedienst& roh = *dienst;
+        druck->setDruckdienst(std::move(dienst));
+        return roh;
+    }
+
     QLabel spr;
     Fenster f;
     std::unique_ptr<Tprog> prog;
     std::unique_ptr<Tdruckfenster> druck;
-    QStringList meldungen;
+    QStringList meldungen;  // problems
+    QStringList hinweise;   // information on a print that went through
     std::function<void(const QString&)> standardMeldung;
+    std::function<void(const QString&)> standardHinweis;
 };
 
 // Chooses the page count of the print group (filling its list where the

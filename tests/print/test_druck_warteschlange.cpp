@@ -1,5 +1,6 @@
 // A page printed on a real CUPS queue (cups-pdf, set up by
-// tools/druckwarteschlange.sh): the PDF that arrives is checked.
+// tools/druckwarteschlange.sh): the PDF that arrives is checked; a queue
+// that refuses the job and one that holds it are reported.
 #include "hilfen.h"
 #include "print/druckmodus.h"
 
@@ -15,6 +16,7 @@ namespace {
 
 struct Warteschlange {
     QString name, ordner;
+    QString angehalten;  // a queue that takes jobs and holds them
 };
 
 Warteschlange lesen()
@@ -28,6 +30,8 @@ Warteschlange lesen()
             w.name = QString::fromUtf8(zeile.mid(14)).trimmed();
         else if (zeile.startsWith("ordner="))
             w.ordner = QString::fromUtf8(zeile.mid(7)).trimmed();
+        else if (zeile.startsWith("angehalten="))
+            w.angehalten = QString::fromUtf8(zeile.mid(11)).trimmed();
     }
     return w;
 }
@@ -71,6 +75,7 @@ private Q_SLOTS:
         Q_EMIT s.druck->cbdruck->activated(i);
         QVERIFY(s.druck->Image1Click());
         QVERIFY2(s.meldungen.isEmpty(), qPrintable(s.meldungen.join(QLatin1Char('\n'))));
+        QVERIFY2(s.hinweise.isEmpty(), qPrintable(s.hinweise.join(QLatin1Char('\n'))));
         QCOMPARE(s.druck->letzterDruck().drucker, w.name);
 
         // Wait (bounded) for the PDF, and until it is no longer growing.
@@ -136,6 +141,65 @@ private Q_SLOTS:
         QVERIFY(!s.prog->isEnabled());
         s.druck->Image2Click();
         QVERIFY(s.prog->isEnabled());
+    }
+
+    void angehaltenerDruckerWirdGemeldet()
+    {
+        const Warteschlange w = lesen();
+        if (w.angehalten.isEmpty() || !QPrinterInfo::availablePrinterNames().contains(w.angehalten))
+            QSKIP("no paused CUPS queue: tools/druckwarteschlange.sh has not set one up");
+        const QString abbrechen = QStandardPaths::findExecutable(QStringLiteral("cancel"));
+        const QString lpstat = QStandardPaths::findExecutable(QStringLiteral("lpstat"));
+        // The held jobs go again, so that they never print and never pile up.
+        struct Wegraeumen {
+            QString programm, name;
+            ~Wegraeumen()
+            {
+                if (!programm.isEmpty())
+                    QProcess::execute(programm, {QStringLiteral("-a"), name});
+            }
+        } wegraeumen{abbrechen, w.angehalten};
+        // Jobs waiting in the queue (-1 where lpstat cannot tell).
+        const auto wartende = [&] {
+            QProcess p;
+            if (lpstat.isEmpty())
+                return -1;
+            p.start(lpstat, {QStringLiteral("-o"), w.angehalten});
+            if (!p.waitForFinished(30000))
+                return -1;
+            return int(QString::fromLocal8Bit(p.readAllStandardOutput()).count(w.angehalten + QLatin1Char('-')));
+        };
+        const int vorher = wartende();
+
+        for (const char* sprache : {"de", "en"}) {
+            Fenstersatz s(sprache);
+            seitenWaehlen(*s.prog, 0);
+            einstellen(*s.prog, 4, 8);
+            s.druck->druck().vorschaudruckClick();
+            const int i = s.druck->cbdruck->findText(w.angehalten);
+            QVERIFY(i > 0);
+            s.druck->cbdruck->setCurrentIndex(i);
+            Q_EMIT s.druck->cbdruck->activated(i);
+            QVERIFY(s.druck->Image1Click());
+            QVERIFY2(s.meldungen.isEmpty(), qPrintable(s.meldungen.join(QLatin1Char('\n'))));
+            const QString erwartet =
+                qstrcmp(sprache, "de") == 0
+                    ? QStringLiteral("Der Drucker \u201E%1\u201C ist angehalten. Die Seite wartet in seiner "
+                                     "Warteschlange und wird gedruckt, sobald der Drucker fortgesetzt wird.")
+                          .arg(w.angehalten)
+                    : QStringLiteral("The printer \"%1\" is paused. The page is waiting in its queue and will be "
+                                     "printed when the printer is resumed.")
+                          .arg(w.angehalten);
+            QCOMPARE(s.hinweise, QStringList{erwartet});
+            // Printed as far as the window is concerned: back to the main window.
+            QVERIFY(!s.druck->isVisible());
+            QVERIFY(s.prog->isEnabled());
+            QCOMPARE(s.druck->letzterDruck().drucker, w.angehalten);
+        }
+
+        // And both jobs really wait in the queue.
+        if (vorher >= 0)
+            QCOMPARE(wartende(), vorher + 2);
     }
 };
 
