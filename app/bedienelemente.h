@@ -22,24 +22,32 @@ public:
     std::function<void()> beiKlick;
     std::function<void(QMouseEvent*)> beiDruck;
 
+    // A link opens on every click, however quickly the clicks follow each
+    // other; buttons take the second click of a double click as no new one.
+    bool jederKlickZaehlt = false;
+
 protected:
     void mousePressEvent(QMouseEvent* e) override
     {
         if (beiDruck)
             beiDruck(e);
+        else if (beiKlick)
+            e->accept();  // a click target keeps its presses from the window beneath
         else
             QLabel::mousePressEvent(e);
         gedrueckt_ = e->button() == Qt::LeftButton;
     }
     // The second press of a double click still counts as a press (a window
-    // can be dragged by it) but does not make a second click.
+    // can be dragged by it) but, except for links, does not make a second click.
     void mouseDoubleClickEvent(QMouseEvent* e) override
     {
         if (beiDruck)
             beiDruck(e);
+        else if (beiKlick)
+            e->accept();
         else
             QLabel::mouseDoubleClickEvent(e);  // ends in mousePressEvent
-        gedrueckt_ = false;
+        gedrueckt_ = jederKlickZaehlt && e->button() == Qt::LeftButton;
     }
     void mouseReleaseEvent(QMouseEvent* e) override
     {

@@ -4,6 +4,35 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QtGui/qguiapplication_platform.h>
+
+#include <dlfcn.h>
+
+namespace {
+
+// On X11 a new opacity is a window property that waits in the connection's
+// buffer until something else flushes it; while the splash is idle nothing
+// does, and the whole fade would reach the compositor in one burst when the
+// splash goes away. Each step is sent at once. libxcb is reached through the
+// copy Qt's X11 support has already loaded, so the program needs no X11
+// library of its own and runs unchanged where there is no X11.
+void anzeigeSpuelen()
+{
+#if QT_CONFIG(xcb)
+    auto* x11 = qApp ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    if (!x11 || !x11->connection())
+        return;
+    using Spuelen = int (*)(xcb_connection_t*);
+    static const Spuelen spuelen = [] {
+        void* bibliothek = dlopen("libxcb.so.1", RTLD_LAZY | RTLD_NOLOAD);
+        return bibliothek ? reinterpret_cast<Spuelen>(dlsym(bibliothek, "xcb_flush")) : nullptr;
+    }();
+    if (spuelen)
+        spuelen(x11->connection());
+#endif
+}
+
+}  // namespace
 
 Tstart::Tstart(Fenster& f, const QString& sprache, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), fenster(f)
@@ -66,6 +95,7 @@ void Tstart::Timer1Timer()
     if (zaehler > 50 && deckkraft > 0) {
         deckkraft = std::max(0, deckkraft - 5);
         setWindowOpacity(deckkraft / 255.0);
+        anzeigeSpuelen();
     }
     if (deckkraft == 0) {
         Timer1->stop();

@@ -36,15 +36,26 @@ inline void dunkelroteSchrift(QWidget* w)
 }
 
 // Over the middle of the main window, or of the screen while that is not up.
+// The client areas are centred on each other and placed as such: a move()
+// would place the frame, whose size the window system only tells once the
+// dialog has been shown, so that the first showing would sit elsewhere than
+// the later ones.
+inline QRect mittigUeber(const QRect& bezug, QSize groesse)
+{
+    QRect r(QPoint(), groesse);
+    r.moveCenter(bezug.center());
+    return r;
+}
+
 inline void zentrieren(QWidget* dialog, const Fenster& fenster)
 {
     QRect bezug;
     if (fenster.prog && fenster.prog->isVisible())
-        bezug = fenster.prog->frameGeometry();
+        bezug = fenster.prog->geometry();
     else if (QScreen* s = QGuiApplication::primaryScreen())
         bezug = s->availableGeometry();
     if (bezug.isValid())
-        dialog->move(bezug.center() - QPoint(dialog->width() / 2, dialog->height() / 2));
+        dialog->setGeometry(mittigUeber(bezug, dialog->size()));
 }
 
 inline void hauptfensterSperren(const Fenster& fenster)
@@ -64,6 +75,8 @@ inline void hauptfensterZeigen(const Fenster& fenster)
 {
     if (!fenster.prog)
         return;
+    if (fenster.prog->windowState() & Qt::WindowMinimized)
+        fenster.prog->setWindowState(fenster.prog->windowState() & ~Qt::WindowMinimized);
     fenster.prog->show();
     fenster.prog->raise();
     fenster.prog->activateWindow();

@@ -1,6 +1,7 @@
 #include "dialogs/tgew_high.h"
 
 #include "board/spielfeld.h"
+#include "app/fensterausgang.h"
 #include "dialogs/dialoghilfe.h"
 #include "dialogs/hochcode.h"
 #include "mainwindow/tprog.h"
@@ -96,6 +97,10 @@ Tgew_high::Tgew_high(Fenster& f, QWidget* parent) : QWidget(parent), fenster(f)
 
     if (fenster.prog && fenster.prog->spielfeld)
         connect(fenster.prog->spielfeld, &Spielfeld::gewonnenMitHighscore, this, &Tgew_high::zeigen);
+
+    // The window manager's close, Alt+F4 and Escape end the dialog as its
+    // own button does; minimising it is refused.
+    new Fensterausgang(this, [this] { Image3Click(); });
 
     Sprache();
 }

@@ -1,6 +1,7 @@
 #include "dialogs/tgew_kein.h"
 
 #include "board/spielfeld.h"
+#include "app/fensterausgang.h"
 #include "dialogs/dialoghilfe.h"
 #include "mainwindow/tprog.h"
 
@@ -44,6 +45,10 @@ Tgew_kein::Tgew_kein(Fenster& f, QWidget* parent) : QWidget(parent), fenster(f)
 
     if (fenster.prog && fenster.prog->spielfeld)
         connect(fenster.prog->spielfeld, &Spielfeld::gewonnenOhneHighscore, this, &Tgew_kein::zeigen);
+
+    // The window manager's close, Alt+F4 and Escape end the dialog as its
+    // own button does; minimising it is refused.
+    new Fensterausgang(this, [this] { Image2Click(); });
 
     Sprache();
 }

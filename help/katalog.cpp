@@ -9,6 +9,8 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
+#include <algorithm>
+
 namespace {
 
 struct Rohdaten {
@@ -119,7 +121,9 @@ int KatalogBox::position() const
     return verticalScrollBar()->value();
 }
 
-void KatalogBox::wheelEvent(QWheelEvent* e)
+void KatalogBox::wheelEvent(QWheelEvent* e) { radDrehen(e); }
+
+void KatalogBox::radDrehen(QWheelEvent* e)
 {
     const int dy = e->angleDelta().y();
     if (dy == 0) {
@@ -228,10 +232,17 @@ TFrame::TFrame(bool de, QWidget* parent) : QWidget(parent)
     // The heading, the introduction, the buttons and the overview link keep
     // mouse movement to themselves: only the sheet, names and descriptions
     // hand the focus over.
-    for (QWidget* w : std::initializer_list<QWidget*>{ueberschrift, einleitung, uebersicht})
+    // They still hand the wheel to the scroll box: it scrolls wherever the
+    // mouse is over the catalogue.
+    uebersicht->jederKlickZaehlt = true;
+    for (QWidget* w : std::initializer_list<QWidget*>{ueberschrift, einleitung, uebersicht}) {
         w->setAttribute(Qt::WA_NoMousePropagation);
-    for (QToolButton* k : std::as_const(knoepfe))
+        w->installEventFilter(this);
+    }
+    for (QToolButton* k : std::as_const(knoepfe)) {
         k->setAttribute(Qt::WA_NoMousePropagation);
+        k->installEventFilter(this);
+    }
 
     scrollBox->setWidget(blatt);
     scrollBox->viewport()->setMouseTracking(true);
@@ -245,7 +256,17 @@ void TFrame::ScrollBoxMouseMove()
 
 bool TFrame::eventFilter(QObject* o, QEvent* e)
 {
-    if (e->type() == QEvent::MouseMove)
-        ScrollBoxMouseMove();
+    if (e->type() == QEvent::Wheel && o != scrollBox->viewport() && o != scrollBox->widget()) {
+        // From a part that keeps its mouse events to itself.
+        scrollBox->radDrehen(static_cast<QWheelEvent*>(e));
+        return true;
+    }
+    if (e->type() == QEvent::MouseMove) {
+        const bool eigen = std::find(namen.cbegin(), namen.cend(), o) != namen.cend() ||
+                           std::find(beschreibungen.cbegin(), beschreibungen.cend(), o) != beschreibungen.cend() ||
+                           o == scrollBox->viewport() || o == scrollBox->widget();
+        if (eigen)
+            ScrollBoxMouseMove();
+    }
     return QWidget::eventFilter(o, e);
 }

@@ -38,6 +38,9 @@ public:
 
     int position() const;
 
+    // One wheel event, wherever over the catalogue it was turned.
+    void radDrehen(QWheelEvent* e);
+
 protected:
     void wheelEvent(QWheelEvent* e) override;
     bool focusNextPrevChild(bool next) override;

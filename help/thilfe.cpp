@@ -164,7 +164,9 @@ Hilfefenster::Hilfefenster(Fenster& f, bool de, QWidget* parent) : QWidget(paren
 
 KlickLabel* Hilfefenster::verweis(QWidget* seite, const QString& link, int links, int oben)
 {
-    KlickLabel* l = verweisLabel(seite, link, links, oben, pc->stapel->width() - 5);
+    KlickLabel* l = verweisLabel(seite, link, links, oben);
+    l->move(hilfeVerweisLinks(links, l->width(), pc->stapel->width()), oben);
+    l->jederKlickZaehlt = true;
     verweise.push_back(l);
     return l;
 }
@@ -327,13 +329,6 @@ void Hilfefenster::zurueckClick()
 void Hilfefenster::weiterClick()
 {
     pc->setCurrentIndex((pc->currentIndex() + 1) % pc->count());
-}
-
-void Hilfefenster::mousePressEvent(QMouseEvent* e)
-{
-    // A press anywhere on the bare window drags it, as on the header.
-    fensterZiehen(this);
-    e->accept();
 }
 
 void Hilfefenster::resizeEvent(QResizeEvent*)

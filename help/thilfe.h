@@ -62,7 +62,6 @@ public:
 
 protected:
     Hilfefenster(Fenster& fenster, bool deutsch, QWidget* parent);
-    void mousePressEvent(QMouseEvent* e) override;
     void resizeEvent(QResizeEvent*) override;
 
 private:

@@ -2,6 +2,8 @@
 
 #include <QFontMetrics>
 
+#include <algorithm>
+
 QString verweisAdresse(const QString& link, QChar herkunft)
 {
     QString adresse = QStringLiteral("http://www.") + link + QStringLiteral("&rf=su") + herkunft;
@@ -29,6 +31,18 @@ void BrowseToHint(const QAbstractButton* knopf)
         adresseOeffnen(verweisAdresse(knopf->toolTip()));
 }
 
+int verweisLinks(int links, int breite, int rechterRand)
+{
+    if (rechterRand >= 0 && links + breite > rechterRand)
+        return std::max(0, rechterRand - breite);
+    return links;
+}
+
+int hilfeVerweisLinks(int links, int breite, int seitenBreite)
+{
+    return verweisLinks(links, breite, seitenBreite - 5);
+}
+
 KlickLabel* verweisLabel(QWidget* eltern, const QString& link, int links, int oben, int rechterRand)
 {
     auto* l = new KlickLabel(link, eltern);
@@ -44,9 +58,7 @@ KlickLabel* verweisLabel(QWidget* eltern, const QString& link, int links, int ob
     l->setCursor(Qt::PointingHandCursor);
     l->setTextFormat(Qt::PlainText);
     l->adjustSize();
-    if (rechterRand >= 0 && links + l->width() > rechterRand)
-        links = std::max(0, rechterRand - l->width());
-    l->move(links, oben);
+    l->move(verweisLinks(links, l->width(), rechterRand), oben);
     l->beiKlick = [l] { BrowseToCaption(l); };
     return l;
 }

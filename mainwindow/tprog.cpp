@@ -614,11 +614,31 @@ void Tprog::Spiel1Parametersetzen()
     const int n = zustand.feldgroesse;
     spielfeld->bildVorbereiten(seite, seite, n);  // the board takes its picture's size
 
-    // Qt's minimum size is that of the client area; the sizes wanted are of
-    // the whole window, so the frame (none offscreen) is taken off.
-    const QSize rahmen = isWindow() ? frameGeometry().size() - geometry().size() : QSize(0, 0);
-    setMinimumSize(std::max(0, n * 45 + 262 - rahmen.width()), std::max(0, n * 45 + 113 - rahmen.height()));
+    mindestAussen_ = QSize(n * 45 + 262, n * 45 + 113);
+    mindestgroesseAnwenden();
     zentrieren(spielfeld);
+}
+
+QMargins Tprog::glaubhafterRahmen(const QMargins& m)
+{
+    // Generous for thick themes and large title fonts, far below the
+    // window's own size.
+    constexpr int seiteHoechstens = 48, titelHoechstens = 120;
+    const bool glaubhaft = m.left() >= 0 && m.right() >= 0 && m.top() >= 0 && m.bottom() >= 0 &&
+                           m.left() <= seiteHoechstens && m.right() <= seiteHoechstens &&
+                           m.bottom() <= seiteHoechstens && m.top() <= titelHoechstens;
+    return glaubhaft ? m : QMargins();
+}
+
+void Tprog::mindestgroesseAnwenden()
+{
+    if (!mindestAussen_.isValid())
+        return;
+    QMargins rahmen;
+    if (isWindow() && windowHandle() && isVisible())
+        rahmen = glaubhafterRahmen(windowHandle()->frameMargins());
+    setMinimumSize(std::max(0, mindestAussen_.width() - rahmen.left() - rahmen.right()),
+                   std::max(0, mindestAussen_.height() - rahmen.top() - rahmen.bottom()));
 }
 
 int32_t Tprog::Spiel2Generieren()
@@ -793,14 +813,23 @@ void Tprog::resizeEvent(QResizeEvent* e)
                        static_cast<QWidget*>(gb3)})
         g->move(spalteLinks + dx, g->y());
     stat->setGeometry(0, height() - 19, width(), 19);
+    mindestgroesseAnwenden();
     // FormResize
     zentrieren(spielfeld);
     zentrieren(druckseite);
 }
 
+void Tprog::moveEvent(QMoveEvent* e)
+{
+    QWidget::moveEvent(e);
+    // A window manager that frames the window sends it a new position.
+    mindestgroesseAnwenden();
+}
+
 void Tprog::showEvent(QShowEvent* e)
 {
     QWidget::showEvent(e);
+    mindestgroesseAnwenden();
     if (!zentriertGezeigt_) {
         zentriertGezeigt_ = true;
         if (QScreen* s = screen()) {
@@ -812,6 +841,20 @@ void Tprog::showEvent(QShowEvent* e)
 
 void Tprog::closeEvent(QCloseEvent* e)
 {
+    // While a dialog or the print window stands in front, the main window
+    // is disabled and waits for it; Alt+F4 or the frame's close button on it
+    // must not end the program behind the player's back. The window in
+    // front comes forward instead.
+    if (!isEnabled()) {
+        e->ignore();
+        const auto fenster = QApplication::topLevelWidgets();
+        for (QWidget* w : fenster)
+            if (w != this && w->isVisible() && w->windowType() == Qt::Tool) {
+                w->raise();
+                w->activateWindow();
+            }
+        return;
+    }
     QWidget::closeEvent(e);
     // Closing this window ends the program, whatever else is still open.
     if (fenster.start)

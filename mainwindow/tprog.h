@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+#include <QMargins>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -168,8 +169,22 @@ protected:
     void resizeEvent(QResizeEvent* e) override;  // FormResize
     void closeEvent(QCloseEvent* e) override;    // FormClose
     void showEvent(QShowEvent* e) override;      // centred on the screen the first time
+    void moveEvent(QMoveEvent* e) override;      // the frame may have become known
+
+public:
+    // The frame a window manager puts round a window, as far as it can be
+    // believed: while the window is still being framed Qt can read values
+    // such as -736 x -581, and a frame wider than borders and a title bar
+    // can be is no frame either. Unknown or implausible counts as none.
+    static QMargins glaubhafterRahmen(const QMargins& gelesen);
 
 private:
+    // The minimum size a game asks for is that of the whole window, frame
+    // included; Qt's minimum is that of the client area. It is set again
+    // whenever the window system tells a new frame.
+    void mindestgroesseAnwenden();
+    QSize mindestAussen_;
+
     // Selects a page without running pcChange: only the user's page changes
     // switch the mode.
     void seiteWaehlen(int index);

@@ -96,6 +96,10 @@ private Q_SLOTS:
     void codefelderLassenSichNichtAendern();
     void nichtJetztOeffnetNichts();
     void neueAktivierungNeuerCode();
+    void jederAusgangWieDerEigene_data();
+    void jederAusgangWieDerEigene();
+    void minimierenWirdAbgelehnt();
+    void jedesZeigenMittig();
 
 private:
     Browser browser;
@@ -429,6 +433,79 @@ void TestGewinndialoge::neueAktivierungNeuerCode()
         codes << p.high->code;
     }
     QVERIFY(codes.size() > 1);
+}
+
+
+// The window manager's close button, Alt+F4 (both arrive as a close request)
+// and Escape end a dialog as its own way out: OK, or "not now".
+void TestGewinndialoge::jederAusgangWieDerEigene_data()
+{
+    QTest::addColumn<bool>("hoch");
+    QTest::addColumn<bool>("escape");
+    QTest::newRow("plain, close") << false << false;
+    QTest::newRow("plain, Escape") << false << true;
+    QTest::newRow("high score, close") << true << false;
+    QTest::newRow("high score, Escape") << true << true;
+}
+
+void TestGewinndialoge::jederAusgangWieDerEigene()
+{
+    QFETCH(bool, hoch);
+    QFETCH(bool, escape);
+    Programm p("en");
+    QWidget* d = hoch ? static_cast<QWidget*>(p.high.get()) : p.kein.get();
+    if (hoch)
+        Q_EMIT p.prog->spielfeld->gewonnenMitHighscore(QStringLiteral("26000"), QStringLiteral("9"),
+                                                        QStringLiteral("20"), QStringLiteral("B"));
+    else
+        Q_EMIT p.prog->spielfeld->gewonnenOhneHighscore();
+    QVERIFY(d->isVisible());
+    QVERIFY(!p.prog->isEnabled());
+    if (escape) {
+        QVERIFY(QTest::qWaitForWindowActive(d));
+        // From inside the name field too: it has the focus in the high-score dialog.
+        QTest::keyClick(hoch ? static_cast<QWidget*>(p.high->Edit1) : d, Qt::Key_Escape);
+    } else {
+        QVERIFY(!d->close());  // the dialog decides; it hides itself
+    }
+    QVERIFY(d->isHidden());
+    QVERIFY(p.prog->isEnabled());
+    QVERIFY(browser.geoeffnet.isEmpty());
+    // The main window refuses to close while a dialog stands in front of it,
+    // and closes again once it is back.
+    Q_EMIT p.prog->spielfeld->gewonnenOhneHighscore();
+    QVERIFY(!p.prog->close());
+    QVERIFY(p.prog->isVisible());
+    p.kein->Image2Click();
+}
+
+void TestGewinndialoge::minimierenWirdAbgelehnt()
+{
+    Programm p("de");
+    Q_EMIT p.prog->spielfeld->gewonnenOhneHighscore();
+    p.kein->setWindowState(Qt::WindowMinimized);
+    QTRY_VERIFY(!(p.kein->windowState() & Qt::WindowMinimized));
+    QVERIFY(p.kein->isVisible());
+    QVERIFY(!p.prog->isEnabled());
+    klicken(p.kein->Image2);
+    QVERIFY(p.prog->isEnabled());
+}
+
+// Every showing sits in the middle of the main window's client area, the
+// first as the later ones.
+void TestGewinndialoge::jedesZeigenMittig()
+{
+    Programm p("en");
+    p.prog->move(150, 90);
+    for (int i = 0; i < 3; ++i) {
+        Q_EMIT p.prog->spielfeld->gewonnenMitHighscore(QStringLiteral("26000"), QStringLiteral("9"),
+                                                        QStringLiteral("20"), QStringLiteral("B"));
+        QCOMPARE(p.high->geometry().center(), p.prog->geometry().center());
+        p.high->Image3Click();
+        Q_EMIT p.prog->spielfeld->gewonnenOhneHighscore();
+        QCOMPARE(p.kein->geometry().center(), p.prog->geometry().center());
+        p.kein->Image2Click();
+    }
 }
 
 QTEST_MAIN(TestGewinndialoge)

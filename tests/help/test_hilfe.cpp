@@ -200,6 +200,52 @@ private Q_SLOTS:
             QCOMPARE(gefunden->geometry().right(), w->pc->stapel->width() - 6);
     }
 
+    // On a help page a caption that would run past the right edge is pulled
+    // left to end 5 px inside it; one that fits stays where it was put.
+    void langerVerweisRuecktEin_data()
+    {
+        QTest::addColumn<int>("links");
+        QTest::addColumn<int>("breite");
+        QTest::addColumn<int>("seitenBreite");
+        QTest::addColumn<int>("erwartet");
+        QTest::newRow("fits") << 329 << 100 << 510 << 329;
+        QTest::newRow("ends exactly 5 inside") << 405 << 100 << 510 << 405;
+        QTest::newRow("one pixel over") << 406 << 100 << 510 << 405;
+        QTest::newRow("far over") << 387 << 200 << 510 << 305;
+        QTest::newRow("wider than the page") << 20 << 600 << 510 << 0;
+    }
+    void langerVerweisRuecktEin()
+    {
+        QFETCH(int, links);
+        QFETCH(int, breite);
+        QFETCH(int, seitenBreite);
+        QFETCH(int, erwartet);
+        QCOMPARE(hilfeVerweisLinks(links, breite, seitenBreite), erwartet);
+    }
+
+    // A real label with a caption too long for its place: it keeps its row
+    // and its full width and ends at the given edge; without an edge, or with
+    // room enough, it stays put.
+    void langeBeschriftungAmRand()
+    {
+        QWidget seite;
+        seite.resize(510, 300);
+        const QString lang = QLatin1String(webadressen::softwareDe) + QStringLiteral("/ein/sehr/langer/pfad/zur/seite");
+        KlickLabel* frei = verweisLabel(&seite, lang, 387, 298);
+        const int breite = frei->width();
+        QVERIFY2(387 + breite > 505, "the caption must be long enough to overflow");
+        QCOMPARE(frei->pos(), QPoint(387, 298));
+
+        KlickLabel* l = verweisLabel(&seite, lang, 387, 298, 505);
+        QCOMPARE(l->width(), breite);
+        QCOMPARE(l->y(), 298);
+        QCOMPARE(l->x() + l->width(), 505);
+        QCOMPARE(l->text(), lang);
+
+        KlickLabel* kurz = verweisLabel(&seite, QStringLiteral("velmar.de"), 387, 298, 505);
+        QCOMPARE(kurz->pos(), QPoint(387, 298));
+    }
+
     void seiteBleibtErhalten()
     {
         QLabel spr(QStringLiteral("de"));
@@ -281,6 +327,57 @@ private Q_SLOTS:
         QCOMPARE(k.scrollBox->position(), unten);
         rad(k.scrollBox->viewport(), 120);
         QCOMPARE(k.scrollBox->position(), unten - 10);
+    }
+
+    // The wheel scrolls wherever the mouse is over the catalogue, also over
+    // the parts that keep their other mouse events to themselves.
+    void katalogRadUeberall()
+    {
+        TFrame1 k;
+        k.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&k));
+        int erwartet = 0;
+        for (QWidget* w : std::initializer_list<QWidget*>{k.ueberschrift, k.einleitung, k.knoepfe.front(), k.namen[2],
+                                                           k.beschreibungen[3], k.uebersicht}) {
+            rad(w, -120);
+            erwartet += KatalogBox::radSchritt;
+            QVERIFY2(k.scrollBox->position() == erwartet, qPrintable(w->metaObject()->className()));
+        }
+        rad(k.knoepfe.back(), 120);
+        QCOMPARE(k.scrollBox->position(), erwartet - KatalogBox::radSchritt);
+    }
+
+    // Every click on a link opens it, however quickly the clicks follow
+    // (buttons elsewhere take a double click as one click); a press on a
+    // link stays with the link and never reaches the window beneath.
+    void jederKlickAufEinenVerweis()
+    {
+        Adressfaenger faenger;
+        QLabel spr(QStringLiteral("en"));
+        Fenster f;
+        f.spr = &spr;
+        Thilfe_en w(f);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        KlickLabel* l = w.verweise.front();
+        const QPoint stelle = l->mapTo(&w, QPoint(3, 3));
+        QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, stelle);
+        QTest::mouseDClick(w.windowHandle(), Qt::LeftButton, {}, stelle);
+        QCOMPARE(faenger.adressen.size(), 3);
+        QCOMPARE(faenger.adressen.front(), verweisAdresse(l->text()));
+
+        struct Zaehler : QObject {
+            int druecke = 0;
+            bool eventFilter(QObject*, QEvent* e) override
+            {
+                druecke += e->type() == QEvent::MouseButtonPress;
+                return false;
+            }
+        } zaehler;
+        l->parentWidget()->installEventFilter(&zaehler);
+        QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, stelle);
+        QCOMPARE(zaehler.druecke, 0);
+        QCOMPARE(faenger.adressen.size(), 4);
     }
 
     void katalogFokusBeiBewegung()

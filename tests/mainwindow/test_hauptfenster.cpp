@@ -426,6 +426,27 @@ private Q_SLOTS:
         QCOMPARE(faenger.adressen[1].toString(), QStringLiteral("http://www.velmar.com"));
     }
 
+    // A frame that a window manager is still building reads as nonsense;
+    // only what borders and a title bar can be is taken off the minimum size.
+    void glaubhafterRahmen_data()
+    {
+        QTest::addColumn<QMargins>("gelesen");
+        QTest::addColumn<QMargins>("genommen");
+        QTest::newRow("openbox") << QMargins(1, 20, 1, 5) << QMargins(1, 20, 1, 5);
+        QTest::newRow("none") << QMargins() << QMargins();
+        QTest::newRow("thick theme") << QMargins(8, 38, 8, 8) << QMargins(8, 38, 8, 8);
+        QTest::newRow("while framing") << QMargins(-736, -581, 0, 0) << QMargins();
+        QTest::newRow("one side negative") << QMargins(1, 20, -1, 5) << QMargins();
+        QTest::newRow("wider than borders") << QMargins(200, 20, 1, 5) << QMargins();
+        QTest::newRow("taller than a title") << QMargins(1, 400, 1, 5) << QMargins();
+    }
+    void glaubhafterRahmen()
+    {
+        QFETCH(QMargins, gelesen);
+        QFETCH(QMargins, genommen);
+        QCOMPARE(Tprog::glaubhafterRahmen(gelesen), genommen);
+    }
+
     // Through the window, as the system delivers them: a double click on a
     // link opens its address once, and one on the start button starts one
     // game.

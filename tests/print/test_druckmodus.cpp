@@ -204,6 +204,10 @@ private Q_SLOTS:
                 s.druck->close();
                 QVERIFY(s.druck->isVisible());
                 QVERIFY(!prog.isEnabled());
+                // Escape is refused just the same.
+                s.druck->activateWindow();
+                QTest::keyClick(s.druck.get(), Qt::Key_Escape);
+                QVERIFY(s.druck->isVisible());
                 // A second prepare cannot start inside the first.
                 s.druck->druck().vorschaudruckClick();
             }
@@ -218,6 +222,19 @@ private Q_SLOTS:
         QVERIFY(!s.druck->isVisible());
         QVERIFY(prog.isEnabled());
         QCOMPARE(prog.x[0]->bild.size(), QSize(1, 1));
+
+        // So is Escape; and a minimised window comes straight back, for a
+        // disabled main window would have nothing on the screen to go to.
+        vorbereiten(s, 2);
+        QVERIFY(bereit(*s.druck));
+        s.druck->setWindowState(Qt::WindowMinimized);
+        QTRY_VERIFY(!(s.druck->windowState() & Qt::WindowMinimized));
+        QVERIFY(s.druck->isVisible());
+        s.druck->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(s.druck.get()));
+        QTest::keyClick(s.druck.get(), Qt::Key_Escape);
+        QVERIFY(!s.druck->isVisible());
+        QVERIFY(prog.isEnabled());
     }
 
     void druckenInPdf_data()
