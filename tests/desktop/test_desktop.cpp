@@ -312,6 +312,20 @@ private:
     QPoint brett_;
 };
 
+// The window asks the window manager for no close, minimise or maximise
+// button (openbox draws them all the same; others leave them off).
+bool ohneKnoepfeErbeten(const Schreibtisch& t, FensterId id)
+{
+    const QString aus = t.eigenschaft(id, QStringLiteral("_MOTIF_WM_HINTS"));
+    const QRegularExpression re(QStringLiteral("=\\s*0x([0-9a-f]+),\\s*0x([0-9a-f]+)"));
+    const auto m = re.match(aus);
+    if (!m.hasMatch())
+        return false;
+    const uint flags = m.captured(1).toUInt(nullptr, 16), funktionen = m.captured(2).toUInt(nullptr, 16);
+    constexpr uint mitFunktionen = 1, alle = 1, minimieren = 8, maximieren = 16, schliessen = 32;
+    return (flags & mitFunktionen) && !(funktionen & (alle | minimieren | maximieren | schliessen));
+}
+
 // Every way out the window manager offers, beside the window's own.
 enum class Ausgang { eigenerKnopf, schliessenKnopf, altF4, escape };
 
@@ -477,8 +491,10 @@ private Q_SLOTS:
             QVERIFY2(d, name(a));
             Schreibtisch::warte(300);
             QVERIFY(s.mittig(d));
-            if (a == Ausgang::eigenerKnopf)
+            if (a == Ausgang::eigenerKnopf) {
                 festhalten(s.tisch, d, QStringLiteral("gew_high"));
+                QVERIFY(ohneKnoepfeErbeten(s.tisch, d));
+            }
             verlassen(s.tisch, d, a, nichtJetztKnopf);
             QVERIFY2(s.tisch.warteBisVerschwunden(titel.hoch, s.programm->pid()), name(a));
             QVERIFY2(s.hauptfensterBenutzbar(), name(a));
@@ -515,8 +531,10 @@ private Q_SLOTS:
             QVERIFY2(d, name(a));
             Schreibtisch::warte(300);
             QVERIFY(s.mittig(d));
-            if (a == Ausgang::eigenerKnopf)
+            if (a == Ausgang::eigenerKnopf) {
                 festhalten(s.tisch, d, QStringLiteral("gew_kein"));
+                QVERIFY(ohneKnoepfeErbeten(s.tisch, d));
+            }
             verlassen(s.tisch, d, a, okKnopf);
             QVERIFY2(s.tisch.warteBisVerschwunden(titel.kein, s.programm->pid()), name(a));
             QVERIFY2(s.hauptfensterBenutzbar(), name(a));
@@ -552,8 +570,10 @@ private Q_SLOTS:
         for (Ausgang a : alleAusgaenge) {
             const FensterId d = vorbereiten();
             QVERIFY2(d, name(a));
-            if (a == Ausgang::eigenerKnopf)
+            if (a == Ausgang::eigenerKnopf) {
                 festhalten(s.tisch, d, QStringLiteral("druckfenster"));
+                QVERIFY(ohneKnoepfeErbeten(s.tisch, d));
+            }
             verlassen(s.tisch, d, a, abbrechenKnopf);
             QVERIFY2(s.tisch.warteBisVerschwunden(titel.druck, s.programm->pid()), name(a));
             Schreibtisch::warte(200);
