@@ -265,12 +265,9 @@ void Schreibtisch::rad(QPoint p, bool abwaerts, int schritte) const
 
 QImage Schreibtisch::bildschirm() const { return xwdBild({QStringLiteral("-root")}); }
 
-QImage Schreibtisch::fensterbild(FensterId id, bool mitRahmen) const
+QImage Schreibtisch::fensterbild(FensterId id) const
 {
-    QStringList a{QStringLiteral("-id"), QString::number(id)};
-    if (mitRahmen)
-        a << QStringLiteral("-frame");
-    return xwdBild(a);
+    return xwdBild({QStringLiteral("-id"), QString::number(id)});
 }
 
 QImage Schreibtisch::xwdBild(QStringList argumente) const

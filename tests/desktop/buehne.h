@@ -68,7 +68,7 @@ public:
     // own picture is read from the window itself.
     QImage bildschirm() const;
     QImage ausschnitt(const QRect& r) const { return bildschirm().copy(r); }
-    QImage fensterbild(FensterId id, bool mitRahmen = false) const;
+    QImage fensterbild(FensterId id) const;  // the client area only
 
     // Sleeps; the stage's clock is the real one.
     static void warte(int ms);

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QPainter>
 #include <QRegularExpression>
 
 #include <array>
@@ -66,7 +67,15 @@ void festhalten(const Schreibtisch& t, FensterId id, const QString& name)
     if (bilderOrdner().isEmpty() || !id)
         return;
     QDir().mkpath(bilderOrdner());
-    t.fensterbild(id, true).save(bilderOrdner() + QStringLiteral("/%1_%2.png").arg(name, QLatin1String(SUDOKU_SPRACHE)));
+    // The frame as the screen shows it, the window's own picture inside.
+    const QRect c = t.geometrie(id);
+    const Rahmen r = t.rahmen(id);
+    QImage bild = t.ausschnitt(c.adjusted(-r.links, -r.oben, r.rechts, r.unten));
+    {
+        QPainter p(&bild);
+        p.drawImage(QPoint(r.links, r.oben), t.fensterbild(id));
+    }
+    bild.save(bilderOrdner() + QStringLiteral("/%1_%2.png").arg(name, QLatin1String(SUDOKU_SPRACHE)));
 }
 
 // ------------------------------------------------------------------ the board
@@ -472,8 +481,9 @@ private Q_SLOTS:
         QVERIFY(!mitten.isNull());
         if (!bilderOrdner().isEmpty()) {
             QDir().mkpath(bilderOrdner());
-            voll.save(bilderOrdner() + QStringLiteral("/splash_voll.png"));
-            mitten.save(bilderOrdner() + QStringLiteral("/splash_mitten.png"));
+            const QString sprache = QLatin1String(SUDOKU_SPRACHE);
+            voll.save(bilderOrdner() + QStringLiteral("/splash_%1.png").arg(sprache));
+            mitten.save(bilderOrdner() + QStringLiteral("/splash_mitten_%1.png").arg(sprache));
         }
     }
 
