@@ -468,11 +468,11 @@ private Q_SLOTS:
         spion.waitForFinished(1000);
         QVERIFY2(schritte.size() >= 45, qPrintable(QStringLiteral("%1 opacity steps seen").arg(schritte.size())));
         // Spread over the fade, not one burst: 51 steps of 27 ms last more
-        // than a second; no more than a handful may arrive together.
+        // than a second. A busy machine may bunch a few ticks, never ten.
         QVERIFY(schritte.back().first - schritte.front().first > 900);
-        for (size_t i = 5; i < schritte.size(); ++i)
-            QVERIFY2(schritte[i].first - schritte[i - 5].first >= 40,
-                     qPrintable(QStringLiteral("six steps within %1 ms").arg(schritte[i].first - schritte[i - 5].first)));
+        for (size_t i = 9; i < schritte.size(); ++i)
+            QVERIFY2(schritte[i].first - schritte[i - 9].first >= 40,
+                     qPrintable(QStringLiteral("ten steps within %1 ms").arg(schritte[i].first - schritte[i - 9].first)));
 
         // A look at the fade for whoever wants one. Xvfb's captured screen
         // shows a Qt window's client area unblended under xcompmgr and picom
