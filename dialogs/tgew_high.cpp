@@ -1,7 +1,7 @@
 #include "dialogs/tgew_high.h"
 
-#include "board/spielfeld.h"
 #include "app/fensterausgang.h"
+#include "board/spielfeld.h"
 #include "dialogs/dialoghilfe.h"
 #include "dialogs/hochcode.h"
 #include "mainwindow/tprog.h"

@@ -1,7 +1,7 @@
 #include "dialogs/tgew_kein.h"
 
-#include "board/spielfeld.h"
 #include "app/fensterausgang.h"
+#include "board/spielfeld.h"
 #include "dialogs/dialoghilfe.h"
 #include "mainwindow/tprog.h"
 

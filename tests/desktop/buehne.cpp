@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -59,48 +60,38 @@ Schreibtisch::Schreibtisch(bool mitKompositor)
                                             QStringLiteral("tcp"), QStringLiteral("-noreset")});
     if (!xserver_.waitForStarted(5000))
         return;
-    bool da = false;
-    for (int i = 0; i < 100 && !da; ++i) {
-        warte(50);
-        da = !werkzeug(QStringLiteral("xdotool"), {QStringLiteral("getdisplaygeometry")}, 2000).isEmpty();
-    }
-    if (!da)
+    if (!bisWahr([this] { return !werkzeug(QStringLiteral("xdotool"), {QStringLiteral("getdisplaygeometry")}, 2000).isEmpty(); }))
         return;
 
-    fensterverwaltung_.setProcessEnvironment(umgebung());
-    fensterverwaltung_.setStandardOutputFile(QProcess::nullDevice());
-    fensterverwaltung_.setStandardErrorFile(QProcess::nullDevice());
+    auto mitStillerAusgabe = [this](QProcess& p) {
+        p.setProcessEnvironment(umgebung());
+        p.setStandardOutputFile(QProcess::nullDevice());
+        p.setStandardErrorFile(QProcess::nullDevice());
+    };
+    mitStillerAusgabe(fensterverwaltung_);
     fensterverwaltung_.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
     if (!fensterverwaltung_.waitForStarted(5000))
         return;
-    bool wm = false;
-    for (int i = 0; i < 100 && !wm; ++i) {
-        warte(50);
-        wm = werkzeug(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
-                 .contains(QLatin1String("window id"));
-    }
-    if (!wm)
+    // A window manager that runs names itself on the root window.
+    if (!bisWahr([this] {
+            return werkzeug(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
+                .contains(QLatin1String("window id"));
+        }))
         return;
 
     if (mitKompositor) {
-        kompositor_.setProcessEnvironment(umgebung());
-        kompositor_.setStandardOutputFile(QProcess::nullDevice());
-        kompositor_.setStandardErrorFile(QProcess::nullDevice());
+        mitStillerAusgabe(kompositor_);
         // picom paints into the composite overlay, so the screen read back
         // through the X server still shows every window as drawn.
         kompositor_.start(QStringLiteral("picom"), {QStringLiteral("--backend"), QStringLiteral("xrender"),
                                                    QStringLiteral("--no-fading-openclose"), QStringLiteral("--no-vsync")});
         if (!kompositor_.waitForStarted(5000))
             return;
-        bool cm = false;
-        for (int i = 0; i < 100 && !cm; ++i) {
-            warte(50);
-            // A compositing manager owns the selection _NET_WM_CM_S0.
-            cm = !werkzeug(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("-len"),
-                                                     QStringLiteral("0"), QStringLiteral("_NET_WM_CM_S0")})
-                      .isEmpty() ||
-                 i > 10;
-        }
+        // picom gives up at once where it cannot composite; still running a
+        // moment later, it has taken the screen.
+        warte(300);
+        if (kompositor_.state() != QProcess::Running)
+            return;
     }
     bereit_ = true;
 }
@@ -151,23 +142,33 @@ std::vector<FensterId> Schreibtisch::fenster(const QString& titel, qint64 pid) c
 
 FensterId Schreibtisch::warteAufFenster(const QString& titel, qint64 pid, int ms) const
 {
-    for (int t = 0; t < ms; t += 50) {
-        const auto ids = fenster(titel, pid);
-        if (!ids.empty())
-            return ids.front();
-        warte(50);
-    }
-    return 0;
+    FensterId id = 0;
+    bisWahr(
+        [&] {
+            const auto ids = fenster(titel, pid);
+            id = ids.empty() ? 0 : ids.front();
+            return id != 0;
+        },
+        ms);
+    return id;
 }
 
 bool Schreibtisch::warteBisVerschwunden(const QString& titel, qint64 pid, int ms) const
 {
-    for (int t = 0; t < ms; t += 50) {
-        if (fenster(titel, pid).empty())
+    return bisWahr([&] { return fenster(titel, pid).empty(); }, ms);
+}
+
+bool Schreibtisch::bisWahr(const std::function<bool()>& bedingung, int ms)
+{
+    QElapsedTimer uhr;
+    uhr.start();
+    for (;;) {
+        if (bedingung())
             return true;
+        if (uhr.elapsed() >= ms)
+            return false;
         warte(50);
     }
-    return false;
 }
 
 QRect Schreibtisch::geometrie(FensterId id) const

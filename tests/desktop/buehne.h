@@ -15,6 +15,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -72,6 +73,8 @@ public:
 
     // Sleeps; the stage's clock is the real one.
     static void warte(int ms);
+    // Asks every 50 ms until the answer is yes or ms have passed.
+    static bool bisWahr(const std::function<bool()>& bedingung, int ms = 5000);
 
 private:
     QImage xwdBild(QStringList argumente) const;
