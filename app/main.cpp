@@ -1,5 +1,5 @@
-#include "app/bedienelemente.h"
 #include "app/programm.h"
+#include "widgets/stil.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -136,7 +136,7 @@ int main(int argc, char** argv)
         && qtTexte.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexte);
 
-    Programm programm(sprache);
+    Programm programm(sprache, true);
     programm.starten();
     return QApplication::exec();
 }

@@ -5,38 +5,35 @@
 #include "dialogs/tgew_kein.h"
 #include "help/thilfe.h"
 #include "mainwindow/tprog.h"
+#include "print/druckmodus.h"
 #include "print/tdruckfenster.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 
-Programm::Programm(const QString& sprache)
+Programm::Programm(const QString& sprache, bool splashZuerst)
 {
-    // The order matters: each window's constructor may use the windows made
-    // before it, and the splash, made first, holds the language value.
-    auto* start = new Tstart(fenster, sprache);
-    besitz_.emplace_back(start);
+    // The order matters: the splash, made first, holds the language value
+    // that every later window reads.
+    start_ = behalten(new Tstart(sprache));
+    sprache_.setLabel(start_->spr);
+    if (splashZuerst) {
+        // Something to look at while the rest is built.
+        start_->show();
+        QCoreApplication::processEvents();
+    }
 
-    fenster.prog = new Tprog(fenster);
-    besitz_.emplace_back(fenster.prog);
+    prog_ = behalten(new Tprog(sprache_));
 
-    fenster.info = new QWidget;  // created like the others, never shown
-    fenster.info->setObjectName(QStringLiteral("Tinfo"));
-    besitz_.emplace_back(fenster.info);
+    info_ = behalten(new QWidget);  // created like the others, never shown
+    info_->setObjectName(QStringLiteral("Tinfo"));
 
-    fenster.gew_kein = new Tgew_kein(fenster);
-    besitz_.emplace_back(fenster.gew_kein);
+    gewKein_ = behalten(new Tgew_kein(sprache_, prog_));
+    gewHigh_ = behalten(new Tgew_high(sprache_, prog_));
+    druckfenster_ = behalten(new Tdruckfenster(sprache_, *prog_));
+    hilfe_ = behalten(new Thilfe);
+    hilfeEn_ = behalten(new Thilfe_en);
 
-    fenster.gew_high = new Tgew_high(fenster);
-    besitz_.emplace_back(fenster.gew_high);
-
-    fenster.druckfenster = new Tdruckfenster(fenster);
-    besitz_.emplace_back(fenster.druckfenster);
-
-    fenster.hilfe = new Thilfe(fenster);
-    besitz_.emplace_back(fenster.hilfe);
-
-    fenster.hilfe_en = new Thilfe_en(fenster);
-    besitz_.emplace_back(fenster.hilfe_en);
+    verbinden();
 }
 
 Programm::~Programm()
@@ -45,7 +42,30 @@ Programm::~Programm()
         besitz_.pop_back();
 }
 
-void Programm::starten()
+void Programm::verbinden()
 {
-    fenster.start->show();
+    // The splash hands over to the main window.
+    QObject::connect(start_, &Tstart::hauptfensterGewuenscht, prog_, [this] {
+        prog_->show();
+        prog_->raise();
+        prog_->activateWindow();
+    });
+    // A won game shows its dialog.
+    QObject::connect(prog_, &Tprog::gewonnenOhneHighscore, gewKein_, &Tgew_kein::zeigen);
+    QObject::connect(prog_, &Tprog::gewonnenMitHighscore, gewHigh_, &Tgew_high::zeigen);
+    // "Prepare" composes a page in the print window.
+    QObject::connect(prog_, &Tprog::vorbereitenGeklickt, druckfenster_,
+                     [this] { druckfenster_->druck().vorschaudruckClick(); });
+    // "Information" opens the help window of the language, read at the
+    // moment of the click.
+    QObject::connect(prog_, &Tprog::informationGewuenscht, prog_, [this] {
+        QWidget* h = sprache_.deutsch() ? static_cast<QWidget*>(hilfe_) : static_cast<QWidget*>(hilfeEn_);
+        h->show();
+        h->raise();
+        h->activateWindow();
+    });
+    // Closing the main window ends the program.
+    QObject::connect(prog_, &Tprog::geschlossen, start_, &QWidget::close);
 }
+
+void Programm::starten() { start_->show(); }

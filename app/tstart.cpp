@@ -1,7 +1,5 @@
 #include "app/tstart.h"
 
-#include "mainwindow/tprog.h"
-
 #include <QGuiApplication>
 #include <QScreen>
 #include <QtGui/qguiapplication_platform.h>
@@ -34,16 +32,14 @@ void anzeigeSpuelen()
 
 }  // namespace
 
-Tstart::Tstart(Fenster& f, const QString& sprache, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), fenster(f)
+Tstart::Tstart(const QString& sprache, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("Tstart"));
     setWindowTitle(QStringLiteral("Velmar Sudoku"));
     spr = new QLabel(sprache, this);
     spr->setObjectName(QStringLiteral("spr"));
     spr->hide();
-    fenster.start = this;
-    fenster.spr = spr;
 
     setFixedSize(300, 200);
     auto bild = [this](const char* name, const QString& datei) {
@@ -52,7 +48,7 @@ Tstart::Tstart(Fenster& f, const QString& sprache, QWidget* parent)
         l->setGeometry(0, 0, 300, 200);
         l->setPixmap(QPixmap(datei));
         l->setCursor(Qt::PointingHandCursor);
-        l->beiKlick = [this] { Image1Click(); };
+        connect(l, &KlickLabel::clicked, this, &Tstart::Image1Click);
         l->hide();
         return l;
     };
@@ -78,20 +74,11 @@ Tstart::Tstart(Fenster& f, const QString& sprache, QWidget* parent)
 
 void Tstart::FormActivate() { zaehler = 0; }
 
-void Tstart::hauptfensterZeigen()
-{
-    if (!fenster.prog)
-        return;
-    fenster.prog->show();
-    fenster.prog->raise();
-    fenster.prog->activateWindow();
-}
-
 void Tstart::Timer1Timer()
 {
     ++zaehler;
     if (zaehler == 50)
-        hauptfensterZeigen();
+        Q_EMIT hauptfensterGewuenscht();
     if (zaehler > 50 && deckkraft > 0) {
         deckkraft = std::max(0, deckkraft - 5);
         setWindowOpacity(deckkraft / 255.0);
@@ -108,7 +95,7 @@ void Tstart::Timer1Timer()
 
 void Tstart::Image1Click()
 {
-    hauptfensterZeigen();
+    Q_EMIT hauptfensterGewuenscht();
     hide();
 }
 

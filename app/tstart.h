@@ -1,7 +1,6 @@
 #pragma once
 
-#include "app/bedienelemente.h"
-#include "app/fenster.h"
+#include "widgets/klicklabel.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -12,10 +11,8 @@
 class Tstart : public QWidget {
     Q_OBJECT
 public:
-    // Sets fenster.start and fenster.spr to this window and its label.
-    Tstart(Fenster& fenster, const QString& sprache, QWidget* parent = nullptr);
+    explicit Tstart(const QString& sprache, QWidget* parent = nullptr);
 
-    Fenster& fenster;
     KlickLabel* Image1 = nullptr;  // German picture
     KlickLabel* Image2 = nullptr;  // English picture
     QLabel* spr = nullptr;         // the language value, never shown
@@ -29,9 +26,10 @@ public:
     void Timer1Timer();
     void Image1Click();
 
+Q_SIGNALS:
+    // The main window is to be shown and brought to the front.
+    void hauptfensterGewuenscht();
+
 protected:
     void changeEvent(QEvent* e) override;
-
-private:
-    void hauptfensterZeigen();
 };

@@ -4,10 +4,10 @@
 //   build/bench/bench_druck [runs]
 #include "bench/messung.h"
 
-#include "app/bedienelemente.h"
-#include "mainwindow/tprog.h"
 #include "print/druckmodus.h"
 #include "print/tdruckfenster.h"
+#include "tests/fixtur/nutzer.h"
+#include "widgets/stil.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -24,37 +24,21 @@ int main(int argc, char** argv)
     schriftenEinrichten();
     const int laeufe = argc > 1 ? std::max(1, std::atoi(argv[1])) : 30;
 
-    QLabel spr(QStringLiteral("de"));
-    Fenster f;
-    f.spr = &spr;
-    Tprog prog(f);
-    f.prog = &prog;
-    Tdruckfenster druck(f);
-    f.druckfenster = &druck;
+    Programm programm(QStringLiteral("de"));
+    Tprog& prog = programm.hauptfenster();
+    const nutzer::Hauptteile p(prog);
+    Tdruckfenster& druck = programm.druckfenster();
     druck.meldung = [](const QString& text) { std::fprintf(stderr, "bench_druck: %s\n", qPrintable(text)); };
     prog.show();
-    if (prog.cbdruck->count() == 0)
-        prog.cbdruck->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("6")});
-    prog.cbdruck->setCurrentIndex(prog.cbdruck->count() - 1);
-
-    auto klassisch = [&] {
-        // Where the main window cannot yet read its lists, the settings of
-        // the default preset (classic, 40 revealed) are put in directly.
-        if (prog.zustand.feldgroesse == 0) {
-            prog.zustand.spielart = 1;
-            prog.zustand.feldgroesse = 9;
-            prog.zustand.aufgedeckt = 40;
-            prog.zustand.elemente = 'B';
-        }
-    };
+    p.seite(1);
+    nutzer::waehlen(p.cbdruck, 2);  // six puzzles, classic advanced
 
     QTemporaryDir ordner;
     Messreihe seite, pdf;
     qint64 groesse = 0;
     for (int i = 0; i < laeufe; ++i) {
-        klassisch();
         const auto t0 = std::chrono::steady_clock::now();
-        druck.druck().vorschaudruckClick();
+        p.vorbereiten();
         seite.hinzu(msSeit(t0));
         if (druck.druck().felderproseite != 6 || !druck.verdeck->isHidden()) {
             std::fprintf(stderr, "bench_druck: the page did not get ready\n");
@@ -63,7 +47,8 @@ int main(int argc, char** argv)
 
         druck.ausgabeDatei = ordner.filePath(QStringLiteral("seite%1.pdf").arg(i));
         const auto t1 = std::chrono::steady_clock::now();
-        if (!druck.Image1Click()) {
+        nutzer::klicken(druck.Label3);
+        if (!QFileInfo::exists(druck.ausgabeDatei)) {
             std::fprintf(stderr, "bench_druck: printing failed\n");
             return 1;
         }
@@ -74,17 +59,14 @@ int main(int argc, char** argv)
     // generation (which lets events run per attempt), and their pictures.
     Messreihe erzeugen, zeichnen;
     for (int i = 0; i < laeufe; ++i) {
-        klassisch();
         const auto t0 = std::chrono::steady_clock::now();
-        for (int k = 0; k < 6; ++k) {
-            prog.Spiel2Generieren();
-            prog.Spiel3Vorbereiten();
-        }
+        for (int k = 0; k < 6; ++k)
+            prog.raetselErzeugen();
         erzeugen.hinzu(msSeit(t0));
         const auto t1 = std::chrono::steady_clock::now();
         for (int k = 0; k < 6; ++k) {
-            const QImage bild = raetselBild(prog.zustand, druck.druck().fusszeilen());
-            prog.druckseite->setPixmap(QPixmap::fromImage(bild));
+            const QImage bild = raetselBild(prog.zustand(), druck.druck().fusszeilen());
+            p.druckseite->setPixmap(QPixmap::fromImage(bild));
         }
         zeichnen.hinzu(msSeit(t1));
     }

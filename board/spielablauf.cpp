@@ -5,17 +5,15 @@
 
 #include <QTimer>
 
-Spielablauf::Spielablauf(Spielzustand& zustand, Spielfeld* spielfeld, QTimer* uhr, QObject* parent)
-    : QObject(parent), zustand_(zustand), spielfeld_(spielfeld), uhr_(uhr)
+Spielablauf::Spielablauf(Spielzustand& zustand, Spielfeld* spielfeld, QTimer* uhr, Spielwirt& wirt, Texte texte,
+                         QObject* parent)
+    : QObject(parent), zustand_(zustand), spielfeld_(spielfeld), uhr_(uhr), wirt_(wirt), texte_(std::move(texte))
 {
+    // The clock ticks the points down.
+    connect(uhr_, &QTimer::timeout, this, &Spielablauf::TimerTimer);
 }
 
-void Spielablauf::anbinden(Anbindung a) { a_ = std::move(a); }
-
-QString Spielablauf::punkteText(int32_t punkte) const
-{
-    return QString::number(punkte) + (a_.texte ? a_.texte().punkteSuffix : QString());
-}
+QString Spielablauf::punkteText(int32_t punkte) const { return QString::number(punkte) + texte_.punkteSuffix; }
 
 bool Spielablauf::spielstartenClick()
 {
@@ -25,50 +23,38 @@ bool Spielablauf::spielstartenClick()
         return false;
     // An unreadable setting is refused before any control is disabled, so
     // the window never stays locked.
-    if (a_.einstellungenLesbar && !a_.einstellungenLesbar())
+    if (!wirt_.einstellungenLesbar())
         return false;
     laeuft_ = true;
-    const Texte t = a_.texte ? a_.texte() : Texte{};
+    const Texte& t = texte_;
 
     spielfeld_->show();
-    if (a_.seitenFreigeben)
-        a_.seitenFreigeben(false);
-    if (a_.startSteuerungFreigeben)
-        a_.startSteuerungFreigeben(false);
+    wirt_.seitenFreigeben(false);
+    wirt_.startSteuerungFreigeben(false);
     uhr_->stop();
     // Presses between generation attempts would act on grids the next
     // attempt clears again.
     spielfeld_->setGesperrt(true);
     zustand_.spiellaeuft = 0;
 
-    if (a_.panel) {
-        a_.panel(2, QStringLiteral("0") + t.punkteSuffix);
-        a_.panel(0, t.generieren);
-    }
-    if (a_.parameterSetzen)
-        a_.parameterSetzen();
-    if (a_.generieren)
-        a_.generieren();
-    if (a_.vorbereiten)
-        a_.vorbereiten();
+    wirt_.setPanelText(2, QStringLiteral("0") + t.punkteSuffix);
+    wirt_.setPanelText(0, t.generieren);
+    wirt_.parameterSetzen();
+    wirt_.generieren();
+    wirt_.vorbereiten();
     const int n = zustand_.feldgroesse;
     spielfeld_->Ausgabe(1, n, 1, n);
-    if (a_.panel)
-        a_.panel(0, t.fertig);
+    wirt_.setPanelText(0, t.fertig);
 
     zustand_.punkte = startpunkte(zustand_.spielart, zustand_.aufgedeckt, zustand_.elemente);
-    if (a_.panel)
-        a_.panel(2, QString::number(zustand_.punkte) + t.punkteSuffix);
+    wirt_.setPanelText(2, QString::number(zustand_.punkte) + t.punkteSuffix);
 
     uhr_->start();
-    if (a_.startSteuerungFreigeben)
-        a_.startSteuerungFreigeben(true);
+    wirt_.startSteuerungFreigeben(true);
     zustand_.spiellaeuft = 1;
     spielfeld_->setGesperrt(false);
-    if (a_.hilfeZeigen)
-        a_.hilfeZeigen({t.hilfe[0], t.hilfe[1], t.hilfe[2]});
-    if (a_.seitenFreigeben)
-        a_.seitenFreigeben(true);
+    wirt_.hilfeZeigen({t.hilfe[0], t.hilfe[1], t.hilfe[2]});
+    wirt_.seitenFreigeben(true);
     laeuft_ = false;
     Q_EMIT spielBereit();
     return true;
@@ -77,6 +63,5 @@ bool Spielablauf::spielstartenClick()
 void Spielablauf::TimerTimer()
 {
     zustand_.punkte -= 1;
-    if (a_.panel)
-        a_.panel(2, punkteText(zustand_.punkte));
+    wirt_.setPanelText(2, punkteText(zustand_.punkte));
 }

@@ -7,15 +7,30 @@
 #include <QStringList>
 
 #include <array>
-#include <functional>
 
 class QTimer;
 class Spielfeld;
 
+// What the game flow needs of the window that hosts the board: its
+// controls, its status panels, reading the settings and the generation steps.
+class Spielwirt {
+public:
+    virtual void startSteuerungFreigeben(bool frei) = 0;  // start picture, its label, the hidden button
+    virtual void seitenFreigeben(bool frei) = 0;          // the page control
+    virtual void setPanelText(int panel, const QString& text) = 0;
+    virtual bool einstellungenLesbar() const = 0;
+    virtual void parameterSetzen() = 0;  // reads the lists, sizes and centres the board
+    virtual void generieren() = 0;       // the solution, attempt counter in panel 1
+    virtual void vorbereiten() = 0;      // the revealed cells
+    virtual void hilfeZeigen(const QStringList& zeilen) = 0;
+
+protected:
+    ~Spielwirt() = default;
+};
+
 // The course of a game on the board: the start with its thirteen steps and
-// the points clock. The window that hosts the board hands in, through
-// Anbindung, what the flow needs of it (its controls, status panels, the
-// settings and generation steps), so the flow knows nothing of its layout.
+// the points clock. The host window does what the steps ask of it, so the
+// flow knows nothing of its layout.
 class Spielablauf : public QObject {
     Q_OBJECT
 public:
@@ -26,21 +41,8 @@ public:
         std::array<QString, 3> hilfe;  // the help memo while a game runs
     };
 
-    struct Anbindung {
-        std::function<void(bool frei)> startSteuerungFreigeben;  // start picture, its label, the hidden button
-        std::function<void(bool frei)> seitenFreigeben;          // the page control
-        std::function<void(int panel, const QString&)> panel;
-        std::function<bool()> einstellungenLesbar;
-        std::function<void()> parameterSetzen;  // reads the lists, sizes and centres the board
-        std::function<void()> generieren;       // the solution, attempt counter in panel 1
-        std::function<void()> vorbereiten;      // the revealed cells
-        std::function<void(const QStringList&)> hilfeZeigen;
-        std::function<Texte()> texte;
-    };
-
-    Spielablauf(Spielzustand& zustand, Spielfeld* spielfeld, QTimer* uhr, QObject* parent = nullptr);
-
-    void anbinden(Anbindung a);
+    Spielablauf(Spielzustand& zustand, Spielfeld* spielfeld, QTimer* uhr, Spielwirt& wirt, Texte texte,
+                QObject* parent = nullptr);
 
     // Starts a new game, replacing whatever ran before. Returns false, with
     // nothing changed, when the settings cannot be read or a start is
@@ -62,6 +64,7 @@ private:
     Spielzustand& zustand_;
     Spielfeld* spielfeld_;
     QTimer* uhr_;
-    Anbindung a_;
+    Spielwirt& wirt_;
+    Texte texte_;
     bool laeuft_ = false;
 };

@@ -3,9 +3,9 @@
 // What both win dialogs share: window kind, placement, the points font and
 // the way back to the main window.
 
-#include "app/bedienelemente.h"
-#include "app/fenster.h"
-#include "mainwindow/tprog.h"
+#include "widgets/fenster.h"
+#include "widgets/hauptfenster.h"
+#include "widgets/stil.h"
 
 #include <QColor>
 #include <QGuiApplication>
@@ -40,52 +40,37 @@ inline void dunkelroteSchrift(QWidget* w)
 // would place the frame, whose size the window system only tells once the
 // dialog has been shown, so that the first showing would sit elsewhere than
 // the later ones.
-inline QRect mittigUeber(const QRect& bezug, QSize groesse)
-{
-    QRect r(QPoint(), groesse);
-    r.moveCenter(bezug.center());
-    return r;
-}
-
-inline void zentrieren(QWidget* dialog, const Fenster& fenster)
+inline void zentrieren(QWidget* dialog, const Hauptfenster* haupt)
 {
     QRect bezug;
-    if (fenster.prog && fenster.prog->isVisible())
-        bezug = fenster.prog->geometry();
+    if (const auto platz = haupt ? haupt->platz() : std::nullopt)
+        bezug = *platz;
     else if (QScreen* s = QGuiApplication::primaryScreen())
         bezug = s->availableGeometry();
     if (bezug.isValid())
         dialog->setGeometry(mittigUeber(bezug, dialog->size()));
 }
 
-inline void hauptfensterSperren(const Fenster& fenster)
+inline void hauptfensterSperren(Hauptfenster* haupt)
 {
-    if (fenster.prog)
-        fenster.prog->setEnabled(false);
+    if (haupt)
+        haupt->setFreigegeben(false);
 }
 
-inline void hauptfensterFreigeben(const Fenster& fenster)
+inline void hauptfensterFreigeben(Hauptfenster* haupt)
 {
-    if (fenster.prog)
-        fenster.prog->setEnabled(true);
+    if (haupt)
+        haupt->setFreigegeben(true);
 }
 
 // Visible and in front.
-inline void hauptfensterZeigen(const Fenster& fenster)
+inline void hauptfensterZeigen(Hauptfenster* haupt)
 {
-    if (!fenster.prog)
-        return;
-    if (fenster.prog->windowState() & Qt::WindowMinimized)
-        fenster.prog->setWindowState(fenster.prog->windowState() & ~Qt::WindowMinimized);
-    fenster.prog->show();
-    fenster.prog->raise();
-    fenster.prog->activateWindow();
+    if (haupt)
+        haupt->nachVorn();
 }
 
 // The panel that holds the final points with their unit word.
-inline QString punktetext(const Fenster& fenster)
-{
-    return fenster.prog && fenster.prog->stat ? fenster.prog->stat->panelText(2) : QString();
-}
+inline QString punktetext(const Hauptfenster* haupt) { return haupt ? haupt->panelText(2) : QString(); }
 
 }  // namespace dialoghilfe

@@ -1,6 +1,7 @@
 #include "dialogs/hochcode.h"
 
-#include "engine/webadressen.h"
+#include "widgets/adressen.h"
+#include "widgets/texte.h"
 
 #include <QUrl>
 
@@ -103,7 +104,7 @@ QString adresse(bool deutsch, const QString& kodierterName, const QString& code)
 
 QString standardName(bool deutsch)
 {
-    return deutsch ? QStringLiteral("Anonymer Sudokuspieler") : QStringLiteral("Anonymous");
+    return texte(deutsch).anonym;
 }
 
 }  // namespace hochcode

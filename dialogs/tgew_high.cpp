@@ -1,10 +1,9 @@
 #include "dialogs/tgew_high.h"
 
-#include "app/fensterausgang.h"
-#include "board/spielfeld.h"
 #include "dialogs/dialoghilfe.h"
 #include "dialogs/hochcode.h"
-#include "mainwindow/tprog.h"
+#include "widgets/adressen.h"
+#include "widgets/fenster.h"
 
 #include <QEvent>
 #include <QPixmap>
@@ -39,36 +38,35 @@ void setzen(QLineEdit* e, const QString& text)
 
 }  // namespace
 
-Tgew_high::Tgew_high(Fenster& f, QWidget* parent) : QWidget(parent), fenster(f)
+Tgew_high::Tgew_high(const Sprachwert& sprache, Hauptfenster* haupt, QWidget* parent)
+    : QWidget(parent), sprache_(sprache), haupt_(haupt)
 {
     setObjectName(QStringLiteral("gew_high"));
     dialoghilfe::fensterArt(this, 400, 340);
-
-    auto ziehen = [this](QMouseEvent*) { fensterZiehen(this); };
 
     Image4 = new KlickLabel(this);
     Image4->setObjectName(QStringLiteral("Image4"));
     Image4->setGeometry(0, 0, 400, 340);
     Image4->setPixmap(QPixmap(QStringLiteral(":/dialoge/gew_high_en.jpg")));
-    Image4->beiDruck = ziehen;
+    ziehtFenster(Image4);
 
     Image1 = new KlickLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(0, 0, 400, 340);
     Image1->setPixmap(QPixmap(QStringLiteral(":/dialoge/gew_high_de.jpg")));
-    Image1->beiDruck = ziehen;
+    ziehtFenster(Image1);
 
     Image2 = new KlickLabel(this);
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setGeometry(90, 304, 89, 21);
     Image2->setCursor(Qt::PointingHandCursor);
-    Image2->beiKlick = [this] { Image2Click(); };
+    connect(Image2, &KlickLabel::clicked, this, &Tgew_high::Image2Click);
 
     Image3 = new KlickLabel(this);
     Image3->setObjectName(QStringLiteral("Image3"));
     Image3->setGeometry(200, 304, 185, 21);
     Image3->setCursor(Qt::PointingHandCursor);
-    Image3->beiKlick = [this] { Image3Click(); };
+    connect(Image3, &KlickLabel::clicked, this, &Tgew_high::Image3Click);
 
     Label1 = new QLabel(QStringLiteral("1000 Punkte"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -95,9 +93,6 @@ Tgew_high::Tgew_high(Fenster& f, QWidget* parent) : QWidget(parent), fenster(f)
     connect(Edit2, &QLineEdit::textChanged, this, &Tgew_high::Edit2Change);
     connect(Edit3, &QLineEdit::textChanged, this, &Tgew_high::Edit3Change);
 
-    if (fenster.prog && fenster.prog->spielfeld)
-        connect(fenster.prog->spielfeld, &Spielfeld::gewonnenMitHighscore, this, &Tgew_high::zeigen);
-
     // The window manager's close, Alt+F4 and Escape end the dialog as its
     // own button does; minimising it is refused.
     new Fensterausgang(this, [this] { Image3Click(); });
@@ -107,41 +102,41 @@ Tgew_high::Tgew_high(Fenster& f, QWidget* parent) : QWidget(parent), fenster(f)
 
 void Tgew_high::Sprache()
 {
-    if (fenster.sprache() == QLatin1String("de")) {
-        setWindowTitle(QStringLiteral("Highscoreverdächtig!"));
+    if (sprache_.deutsch()) {
+        setWindowTitle(texteDe().gewHighTitel);
         Image1->show();
         Image4->hide();
-        Edit1->setText(QStringLiteral("Anonymer Sudokuspieler"));
+        Edit1->setText(texteDe().anonym);
         Label1->move(Label1->x(), 52);
     }
-    if (fenster.sprache() == QLatin1String("en")) {
-        setWindowTitle(QStringLiteral("Possibly a World Record!"));
+    if (sprache_.englisch()) {
+        setWindowTitle(texteEn().gewHighTitel);
         Image4->show();
         Image1->hide();
-        Edit1->setText(QStringLiteral("Anonymous"));
+        Edit1->setText(texteEn().anonym);
         Label1->move(Label1->x(), 57);
     }
 }
 
 void Tgew_high::FormActivate()
 {
-    if (fenster.prog)
-        fenster.prog->zufall.saeen(uhrSaat());
-    Label1->setText(dialoghilfe::punktetext(fenster));
+    if (haupt_)
+        haupt_->zufall().saeen(uhrSaat());
+    Label1->setText(dialoghilfe::punktetext(haupt_));
     Label1->adjustSize();
-    dialoghilfe::hauptfensterSperren(fenster);
+    dialoghilfe::hauptfensterSperren(haupt_);
 
     Zufallsgenerator ersatz(uhrSaat());
-    Zufallsquelle& zufall = fenster.prog ? static_cast<Zufallsquelle&>(fenster.prog->zufall) : ersatz;
+    Zufallsquelle& zufall = haupt_ ? static_cast<Zufallsquelle&>(haupt_->zufall()) : ersatz;
     code = hochcode::codeBilden(lapunkte->text(), laspielart->text(), laaufgedeckt->text(), laelemente->text(), zufall);
     setzen(Edit2, code);
-    anzeigelink = hochcode::adresse(fenster.deutsch(), QStringLiteral("Sudokus%20Anonymus"), code);
+    anzeigelink = hochcode::adresse(sprache_.deutsch(), QStringLiteral("Sudokus%20Anonymus"), code);
     setzen(Edit3, anzeigelink);
 }
 
 void Tgew_high::Edit1Change()
 {
-    anzeigelink = hochcode::adresse(fenster.deutsch(), hochcode::nameKodieren(Edit1->text()), code);
+    anzeigelink = hochcode::adresse(sprache_.deutsch(), hochcode::nameKodieren(Edit1->text()), code);
     setzen(Edit3, anzeigelink);
 }
 
@@ -160,21 +155,21 @@ void Tgew_high::Edit3Change()
 
 void Tgew_high::Image2Click()
 {
-    dialoghilfe::hauptfensterFreigeben(fenster);
+    dialoghilfe::hauptfensterFreigeben(haupt_);
     spielername = Edit1->text();
     if (spielername.isEmpty())
-        spielername = hochcode::standardName(fenster.deutsch());
-    eintraglink = hochcode::adresse(fenster.deutsch(), hochcode::nameKodieren(spielername), code);
+        spielername = hochcode::standardName(sprache_.deutsch());
+    eintraglink = hochcode::adresse(sprache_.deutsch(), hochcode::nameKodieren(spielername), code);
     adresseOeffnen(eintraglink);
     hide();
-    dialoghilfe::hauptfensterZeigen(fenster);
+    dialoghilfe::hauptfensterZeigen(haupt_);
 }
 
 void Tgew_high::Image3Click()
 {
-    dialoghilfe::hauptfensterFreigeben(fenster);
+    dialoghilfe::hauptfensterFreigeben(haupt_);
     hide();
-    dialoghilfe::hauptfensterZeigen(fenster);
+    dialoghilfe::hauptfensterZeigen(haupt_);
 }
 
 void Tgew_high::zeigen(const QString& punkte, const QString& spielart, const QString& aufgedeckt,
@@ -201,7 +196,7 @@ void Tgew_high::showEvent(QShowEvent* e)
     QWidget::showEvent(e);
     if (e->spontaneous())
         return;
-    dialoghilfe::zentrieren(this, fenster);
+    dialoghilfe::zentrieren(this, haupt_);
     // Also here, not only on activation: a window manager that keeps the
     // focus elsewhere must not leave the dialog without a code.
     FormActivate();

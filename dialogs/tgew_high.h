@@ -1,7 +1,8 @@
 #pragma once
 
-#include "app/bedienelemente.h"
-#include "app/fenster.h"
+#include "widgets/hauptfenster.h"
+#include "widgets/klicklabel.h"
+#include "widgets/texte.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -12,8 +13,8 @@
 class Tgew_high : public QWidget {
     Q_OBJECT
 public:
-    explicit Tgew_high(Fenster& fenster, QWidget* parent = nullptr);
-    Fenster& fenster;
+    // haupt: the main window it stands in front of (none in some tests).
+    Tgew_high(const Sprachwert& sprache, Hauptfenster* haupt, QWidget* parent = nullptr);
 
     KlickLabel* Image4 = nullptr;  // English picture
     KlickLabel* Image1 = nullptr;  // German picture, above Image4
@@ -51,4 +52,8 @@ public:
 protected:
     void changeEvent(QEvent* e) override;
     void showEvent(QShowEvent* e) override;
+
+private:
+    const Sprachwert& sprache_;
+    Hauptfenster* haupt_;
 };

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "app/bedienelemente.h"
-#include "app/fenster.h"
+#include "widgets/hauptfenster.h"
+#include "widgets/klicklabel.h"
+#include "widgets/texte.h"
 
 #include <QLabel>
 #include <QWidget>
@@ -10,8 +11,8 @@
 class Tgew_kein : public QWidget {
     Q_OBJECT
 public:
-    explicit Tgew_kein(Fenster& fenster, QWidget* parent = nullptr);
-    Fenster& fenster;
+    // haupt: the main window it stands in front of (none in some tests).
+    Tgew_kein(const Sprachwert& sprache, Hauptfenster* haupt, QWidget* parent = nullptr);
 
     KlickLabel* Image3 = nullptr; // English picture
     KlickLabel* Image1 = nullptr; // German picture, above Image3
@@ -28,4 +29,8 @@ public:
 protected:
     void changeEvent(QEvent* e) override;
     void showEvent(QShowEvent* e) override;
+
+private:
+    const Sprachwert& sprache_;
+    Hauptfenster* haupt_;
 };

@@ -1,6 +1,7 @@
 #include "help/katalog.h"
 
-#include "engine/webadressen.h"
+#include "widgets/adressen.h"
+#include "widgets/stil.h"
 #include "help/katalogbilder.h"
 #include "help/verweis.h"
 

@@ -4,7 +4,7 @@
 // windows: a fixed-size scrollable sheet with one icon button, name and
 // description per program.
 
-#include "app/bedienelemente.h"
+#include "widgets/klicklabel.h"
 
 #include <QLabel>
 #include <QScrollArea>

@@ -1,7 +1,10 @@
 #include "help/thilfe.h"
 
-#include "engine/webadressen.h"
 #include "help/verweis.h"
+#include "widgets/adressen.h"
+#include "widgets/fenster.h"
+#include "widgets/stil.h"
+#include "widgets/texte.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -118,7 +121,7 @@ void Seitensteuerung::paintEvent(QPaintEvent*)
 
 // ---------------------------------------------------------------------------
 
-Hilfefenster::Hilfefenster(Fenster& f, bool de, QWidget* parent) : QWidget(parent), fenster(f)
+Hilfefenster::Hilfefenster(bool de, QWidget* parent) : QWidget(parent)
 {
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
@@ -129,7 +132,7 @@ Hilfefenster::Hilfefenster(Fenster& f, bool de, QWidget* parent) : QWidget(paren
     kopfbild = new KlickLabel(this);
     kopfbild->setGeometry(0, 0, 543, 100);
     kopfbild->setPixmap(QPixmap(QStringLiteral(":/hilfe/kopf.jpg")));
-    kopfbild->beiDruck = [this](QMouseEvent*) { fensterZiehen(this); };
+    ziehtFenster(kopfbild);
 
     Bevel2 = new QFrame(this);
     Bevel2->setFrameStyle(QFrame::HLine | QFrame::Sunken);
@@ -144,11 +147,11 @@ Hilfefenster::Hilfefenster(Fenster& f, bool de, QWidget* parent) : QWidget(paren
     pc->setGeometry(de ? 8 : 12, 110, 518, 342);
     pcRechts_ = width() - pc->geometry().right() - 1;
 
-    zurueck = new QPushButton(de ? QStringLiteral("<< zurück") : QStringLiteral("<< back"), this);
+    zurueck = new QPushButton(texte(de).zurueck, this);
     zurueck->setGeometry(370, 464, 75, 25);
     zurueck->setFont(standardSchrift(11));
     connect(zurueck, &QPushButton::clicked, this, &Hilfefenster::zurueckClick);
-    weiter = new QPushButton(de ? QStringLiteral("weiter >>") : QStringLiteral("next >>"), this);
+    weiter = new QPushButton(texte(de).weiter, this);
     weiter->setGeometry(451, 464, 75, 25);
     weiter->setFont(standardSchrift(11));
     connect(weiter, &QPushButton::clicked, this, &Hilfefenster::weiterClick);
@@ -346,7 +349,7 @@ void Hilfefenster::resizeEvent(QResizeEvent*)
 
 // ---------------------------------------------------------------------------
 
-Thilfe::Thilfe(Fenster& f, QWidget* parent) : Hilfefenster(f, true, parent)
+Thilfe::Thilfe(QWidget* parent) : Hilfefenster(true, parent)
 {
     btide1 = zurueck;
     btide2 = weiter;
@@ -355,7 +358,7 @@ Thilfe::Thilfe(Fenster& f, QWidget* parent) : Hilfefenster(f, true, parent)
     frame1 = static_cast<TFrame1*>(katalog);
 }
 
-Thilfe_en::Thilfe_en(Fenster& f, QWidget* parent) : Hilfefenster(f, false, parent)
+Thilfe_en::Thilfe_en(QWidget* parent) : Hilfefenster(false, parent)
 {
     btien1 = zurueck;
     btien2 = weiter;

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "app/bedienelemente.h"
-#include "app/fenster.h"
+#include "widgets/klicklabel.h"
 #include "help/katalog.h"
 
 #include <QFrame>
@@ -45,8 +44,6 @@ private:
 class Hilfefenster : public QWidget {
     Q_OBJECT
 public:
-    Fenster& fenster;
-
     KlickLabel* kopfbild = nullptr;  // Image2 / Image3
     QFrame* Bevel2 = nullptr;
     QFrame* Bevel1 = nullptr;
@@ -61,7 +58,7 @@ public:
     void weiterClick();
 
 protected:
-    Hilfefenster(Fenster& fenster, bool deutsch, QWidget* parent);
+    Hilfefenster(bool deutsch, QWidget* parent);
     void resizeEvent(QResizeEvent*) override;
 
 private:
@@ -74,7 +71,7 @@ private:
 class Thilfe : public Hilfefenster {
     Q_OBJECT
 public:
-    explicit Thilfe(Fenster& fenster, QWidget* parent = nullptr);
+    explicit Thilfe(QWidget* parent = nullptr);
 
     QPushButton* btide1 = nullptr;  // back
     QPushButton* btide2 = nullptr;  // next
@@ -89,7 +86,7 @@ public:
 class Thilfe_en : public Hilfefenster {
     Q_OBJECT
 public:
-    explicit Thilfe_en(Fenster& fenster, QWidget* parent = nullptr);
+    explicit Thilfe_en(QWidget* parent = nullptr);
 
     QPushButton* btien1 = nullptr;
     QPushButton* btien2 = nullptr;

@@ -1,23 +1,10 @@
 #include "help/verweis.h"
 
+#include "widgets/stil.h"
+
 #include <QFontMetrics>
 
 #include <algorithm>
-
-QString verweisAdresse(const QString& link, QChar herkunft)
-{
-    QString adresse = QStringLiteral("http://www.") + link + QStringLiteral("&rf=su") + herkunft;
-    // One replacement each at most: a later ".de&" cannot exist anyway, as
-    // the suffix holds the only "&" we add, but a link that already carries
-    // one must stay as written.
-    const qsizetype de = adresse.indexOf(QLatin1String(".de&"));
-    if (de >= 0)
-        adresse.replace(de, 4, QStringLiteral(".de/&"));
-    const qsizetype com = adresse.indexOf(QLatin1String(".com&"));
-    if (com >= 0)
-        adresse.replace(com, 5, QStringLiteral(".com/&"));
-    return adresse;
-}
 
 void BrowseToCaption(const QLabel* label)
 {
@@ -59,6 +46,6 @@ KlickLabel* verweisLabel(QWidget* eltern, const QString& link, int links, int ob
     l->setTextFormat(Qt::PlainText);
     l->adjustSize();
     l->move(verweisLinks(links, l->width(), rechterRand), oben);
-    l->beiKlick = [l] { BrowseToCaption(l); };
+    QObject::connect(l, &KlickLabel::clicked, l, [l] { BrowseToCaption(l); });
     return l;
 }

@@ -5,20 +5,12 @@
 // the address opened adds the scheme, "www." and the referral suffix that
 // tells the maker's site where the visitor came from.
 
-#include "app/bedienelemente.h"
+#include "widgets/adressen.h"
+#include "widgets/klicklabel.h"
 
 #include <QAbstractButton>
 #include <QLabel>
 #include <QString>
-
-// The origin letter of every link in the help windows and the catalogue.
-inline constexpr char herkunftHilfe = 'h';
-
-// "http://www." + link + "&rf=su" + origin letter; a bare ".de" or ".com"
-// host gets a slash before the suffix so that the suffix lands in the path
-// and not in the host name. Only the first occurrence of each ending is
-// touched, the ".de" one first.
-QString verweisAdresse(const QString& link, QChar herkunft = QLatin1Char(herkunftHilfe));
 
 // Opens the address made from a link label's caption.
 void BrowseToCaption(const QLabel* label);

@@ -1,98 +1,134 @@
 #pragma once
 
-#include "app/bedienelemente.h"
-#include "app/fenster.h"
+#include "board/spielablauf.h"
 #include "engine/spielzustand.h"
 #include "engine/zufall.h"
+#include "widgets/hauptfenster.h"
+#include "widgets/texte.h"
 
-#include <QComboBox>
-#include <QFrame>
-#include <QGroupBox>
 #include <QImage>
 #include <QLabel>
-#include <QMargins>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTabWidget>
-#include <QTimer>
+#include <QSize>
 #include <QWidget>
 
 #include <array>
-#include <functional>
 
+class KlickLabel;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class QTimer;
 class Spielfeld;
-class Spielablauf;
-
-// The main window's vocabulary in the build's language. Choices are
-// recognised by comparing a list's text with these; the lists are filled
-// from them, so every item matches exactly one.
-struct Texte {
-    std::array<QString, 8> voreinstellung;  // presets; [7] is the user-defined one
-    std::array<QString, 8> spielart;        // board kinds 3x3 free .. 9x9 free, 9x9 classic
-    std::array<QString, 5> elemente;        // element sets R, B, S, K, C
-    QString aufgedecktPraefix;              // "Elements Set: " (ends with a blank)
-    std::array<QString, 3> seiten;          // puzzles per page 1, 2, 6
-    QString hilfeDruckmodus, hilfeSpielmodus, hilfeWillkommen;
-    std::array<QString, 3> hilfeSpiel;      // the three lines while a game runs
-    QString punkteSuffix;                   // " Points" (begins with a blank)
-    QString statusSpielGenerieren, statusFertig, statusSeiteGenerieren;
-    QString fusszeileLang, fusszeileKurz;   // under printed puzzles
-
-    static Texte fuer(bool deutsch);
-};
-
-// The custom status bar: four panels of widths 150, 50, 120 and the rest.
-class Statusleiste : public QWidget {
-    Q_OBJECT
-public:
-    explicit Statusleiste(QWidget* parent = nullptr);
-    static constexpr std::array<int, 4> breiten{150, 50, 120, 50};
-
-    QString panelText(int i) const;
-    void setPanelText(int i, const QString& text);
-    // Keeps the text without asking for a repaint; the next one shows it.
-    void panelTextMerken(int i, const QString& text);
-
-    std::function<void(int x)> beiKlick;        // x in the bar's coordinates
-    std::function<void(int x)> beiBewegung;
-
-protected:
-    void paintEvent(QPaintEvent*) override;
-    void mousePressEvent(QMouseEvent*) override;
-    // The second press of a double click is no new click.
-    void mouseDoubleClickEvent(QMouseEvent*) override;
-    void mouseReleaseEvent(QMouseEvent*) override;
-    void mouseMoveEvent(QMouseEvent*) override;
-
-private:
-    std::array<QString, 4> texte_;
-    bool gedrueckt_ = false;
-};
+class Statusleiste;
 
 // A hidden picture holder of the print page: the k-th puzzle of a page is
 // drawn into the picture of holder "x<k>".
 class Bildhalter : public QLabel {
+    Q_OBJECT
 public:
     explicit Bildhalter(QWidget* parent = nullptr);
     QImage bild;  // 15 x 15 white at the start; 1 x 1 between pages
 };
 
 // The main window: play and print page, the column of group boxes and the
-// status bar. Controls are public so the other windows and the tests can
-// reach them by the names the program uses throughout.
-class Tprog : public QWidget {
+// status bar. It holds the one game state of the process. The other windows
+// reach it through the views it implements and through its signals; its
+// controls carry the object names the program uses throughout.
+class Tprog : public QWidget, public Hauptfenster, public Druckseite, private Spielwirt {
     Q_OBJECT
 public:
-    explicit Tprog(Fenster& fenster, QWidget* parent = nullptr);
+    explicit Tprog(const Sprachwert& sprache, QWidget* parent = nullptr);
     ~Tprog() override;
-
-    Fenster& fenster;
 
     // The one game state of the process and its random generator (seeded
     // from the clock at creation; the high-score dialog reseeds it).
-    Spielzustand zustand;
-    Zufallsgenerator zufall;
-    Texte texte;
+    Spielzustand& zustand() { return zustand_; }
+    const Spielzustand& zustand() const override { return zustand_; }
+    Zufallsgenerator& zufall() override { return zufall_; }
+    // The texts of the language the window was built in.
+    const Texte& texte() const { return texte_; }
+
+    // Hauptfenster
+    void setFreigegeben(bool frei) override;
+    void nachVorn() override;
+    std::optional<QRect> platz() const override;
+    QString panelText(int panel) const override;
+
+    // Druckseite
+    bool einstellungenLesbar() const override;
+    QString seitenwahl() const override;
+    void seiteZeigen(int index) override;
+    void zeigen() override;
+    void setPanelText(int panel, const QString& text) override;
+    void parameterSetzen() override;
+    const Spielzustand& raetselErzeugen() override;
+    QImage& halterbild(int k) override;
+    void vorschauZeigen(const QImage& bild) override;
+    void vorschauZentrieren() override;
+    void druckseiteHalten() override;
+
+Q_SIGNALS:
+    // "Information": the help window of the language is wanted.
+    void informationGewuenscht();
+    // "Prepare" on the print page.
+    void vorbereitenGeklickt();
+    // A game won on the board, below and at or above the high-score
+    // threshold; the four texts for the high-score dialog's hidden labels.
+    void gewonnenOhneHighscore();
+    void gewonnenMitHighscore(const QString& punkte, const QString& spielart, const QString& aufgedeckt,
+                              const QString& elemente);
+    // The window was closed: the program ends.
+    void geschlossen();
+
+protected:
+    void changeEvent(QEvent* e) override;        // activation runs FormActivate
+    void resizeEvent(QResizeEvent* e) override;  // FormResize
+    void closeEvent(QCloseEvent* e) override;    // FormClose
+    void showEvent(QShowEvent* e) override;      // centred on the screen the first time
+    void moveEvent(QMoveEvent* e) override;      // the frame may have become known
+
+private:
+    void aufbauen();
+    void verbinden();
+    void Sprache();
+    void GbAnordnen();
+    void EinstellungenInvisible(bool sichtbar);
+    int32_t Spiel2Generieren();  // the attempt counter runs in panel 1
+    void Spiel3Vorbereiten();
+    // Centres a picture in the frame of the pages (Bevel1).
+    void zentrieren(QWidget* bild) const;
+
+    // Handlers.
+    void FormActivate();
+    void cbspielChange();
+    void cbspielartChange();
+    void pcChange();
+    void wegTimer();
+    void Label2Click();
+    void Label3Click();
+    void Label5Click();
+    void statClick(int x);
+    void statMouseMove(int x);
+
+    // Spielwirt
+    void startSteuerungFreigeben(bool frei) override;
+    void seitenFreigeben(bool frei) override;
+    void generieren() override { Spiel2Generieren(); }
+    void vorbereiten() override { Spiel3Vorbereiten(); }
+    void hilfeZeigen(const QStringList& zeilen) override;
+
+    // The minimum size a game asks for is that of the whole window, frame
+    // included; Qt's minimum is that of the client area. It is set again
+    // whenever the window system tells a new frame.
+    void mindestgroesseAnwenden();
+
+    const Sprachwert& sprache_;
+    const Texte& texte_;
+    Spielzustand zustand_;
+    Zufallsgenerator zufall_;
 
     // Play and print page.
     QTabWidget* pc = nullptr;
@@ -102,7 +138,7 @@ public:
     QFrame* Bevel2 = nullptr;
     Spielfeld* spielfeld = nullptr;
     QLabel* druckseite = nullptr;                // preview of a print page, sizes itself to its picture
-    std::array<Bildhalter*, 6> x{};              // x1 .. x6 (object names "x1" .. "x6")
+    std::array<Bildhalter*, 6> x{};              // x1 .. x6
 
     // Title and links.
     QGroupBox* gbtitel = nullptr;
@@ -125,7 +161,7 @@ public:
     // Print group.
     QGroupBox* gb2 = nullptr;
     QComboBox* cbdruck = nullptr;
-    KlickLabel* Image7 = nullptr;                // prepare; the print mode sets beiKlick
+    KlickLabel* Image7 = nullptr;
     KlickLabel* Label5 = nullptr;
 
     // Help group.
@@ -135,59 +171,9 @@ public:
     Statusleiste* stat = nullptr;
     QTimer* Timer = nullptr;                     // the game clock, 50 ms
     QTimer* weg = nullptr;                       // puts the print page back, 10 ms
-
     Spielablauf* spielablauf = nullptr;          // start button, clock and points
 
-    // Procedures.
-    void Sprache();
-    void GbAnordnen();
-    void EinstellungenInvisible(bool sichtbar);
-    // False, with nothing changed, when the lists hold a text that cannot be
-    // read (checked before a game start or a page disables anything).
-    bool einstellungenLesbar() const;
-    void Spiel1Parametersetzen();
-    int32_t Spiel2Generieren();                  // the attempt counter runs in panel 1
-    void Spiel3Vorbereiten();
-    // Centres a picture in the frame of the pages (Bevel1).
-    void zentrieren(QWidget* bild) const;
-
-    // Handlers.
-    void FormActivate();
-    void cbspielChange();
-    void cbspielartChange();
-    void pcChange();
-    void wegTimer();
-    void Label2Click();
-    void Label3Click();
-    void statClick(int x);
-    void statMouseMove(int x);
-    void spielstartenClick();
-    void TimerTimer();
-
-protected:
-    void changeEvent(QEvent* e) override;        // activation runs FormActivate
-    void resizeEvent(QResizeEvent* e) override;  // FormResize
-    void closeEvent(QCloseEvent* e) override;    // FormClose
-    void showEvent(QShowEvent* e) override;      // centred on the screen the first time
-    void moveEvent(QMoveEvent* e) override;      // the frame may have become known
-
-public:
-    // The frame a window manager puts round a window, as far as it can be
-    // believed: while the window is still being framed Qt can read values
-    // such as -736 x -581, and a frame wider than borders and a title bar
-    // can be is no frame either. Unknown or implausible counts as none.
-    static QMargins glaubhafterRahmen(const QMargins& gelesen);
-
-private:
-    // The minimum size a game asks for is that of the whole window, frame
-    // included; Qt's minimum is that of the client area. It is set again
-    // whenever the window system tells a new frame.
-    void mindestgroesseAnwenden();
     QSize mindestAussen_;
-
-    // Selects a page without running pcChange: only the user's page changes
-    // switch the mode.
-    void seiteWaehlen(int index);
     bool seiteDurchProgramm_ = false;
     bool zentriertGezeigt_ = false;
     // Set when another window of the program has been active since this one

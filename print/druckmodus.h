@@ -4,9 +4,10 @@
 // composes a page of freshly generated puzzles into the holders x1 .. x6 and
 // shows each in the preview while the print window reports the progress.
 
-#include "app/fenster.h"
 #include "engine/spielzustand.h"
 #include "print/druckbild.h"
+#include "widgets/hauptfenster.h"
+#include "widgets/texte.h"
 
 #include <QImage>
 
@@ -15,16 +16,10 @@
 #include <optional>
 
 class Tdruckfenster;
-class Tprog;
-
-// Selects a page of the main window's page control the way the program does
-// (not the user): the page-change handler, which switches between play and
-// print mode, does not run.
-void seiteZeigen(Tprog& prog, int index);
 
 class Druckmodus {
 public:
-    Druckmodus(Fenster& fenster, Tdruckfenster& druckfenster);
+    Druckmodus(const Sprachwert& sprache, Druckseite& seite, Tdruckfenster& druckfenster);
 
     // Puzzles on the page being prepared or last prepared (1, 2 or 6; 0
     // before the first page of the run).
@@ -54,7 +49,8 @@ public:
     void seiteZeichnen(QPainter& p, int w, int h) const;
 
 private:
-    Fenster& fenster_;
+    const Sprachwert& sprache_;
+    Druckseite& seite_;
     Tdruckfenster& druckfenster_;
     std::array<std::optional<Spielzustand>, 6> raetsel_{};
     bool laeuft_ = false;

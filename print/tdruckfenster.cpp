@@ -1,15 +1,15 @@
 #include "print/tdruckfenster.h"
 
-#include "app/fensterausgang.h"
-#include "mainwindow/tprog.h"
 #include "print/druckdienst.h"
 #include "print/druckmodus.h"
+#include "widgets/fenster.h"
+#include "widgets/listenfilter.h"
+#include "widgets/stil.h"
 
 #include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHideEvent>
-#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrinter>
@@ -54,11 +54,11 @@ KlickLabel* bild(QWidget* eltern, int x, int y, const QString& datei)
 
 }  // namespace
 
-Tdruckfenster::Tdruckfenster(Fenster& f, QWidget* parent)
+Tdruckfenster::Tdruckfenster(const Sprachwert& sprache, Druckseite& seite, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
-      fenster(f),
-      druck_(std::make_unique<Druckmodus>(f, *this)),
-      dienst_(systemDruckdienst())
+      sprache_(sprache),
+      seite_(seite),
+      druck_(std::make_unique<Druckmodus>(sprache, seite, *this))
 {
     setObjectName(QStringLiteral("druckfenster"));
     setWindowTitle(QStringLiteral("Drucken"));
@@ -70,7 +70,7 @@ Tdruckfenster::Tdruckfenster(Fenster& f, QWidget* parent)
     Image3 = bild(this, 0, 0, QStringLiteral(":/druck/druck_de.jpg"));
     Image3->hide();
     for (KlickLabel* hintergrund : {Image4, Image3})
-        hintergrund->beiDruck = [this](QMouseEvent*) { Image3MouseDown(); };
+        connect(hintergrund, &KlickLabel::pressed, this, &Tdruckfenster::Image3MouseDown);
 
     Label1 = beschriftung(this, 383, 83, QColor(0x66, 0, 0));
     Label1->setText(QStringLiteral("-"));
@@ -84,10 +84,10 @@ Tdruckfenster::Tdruckfenster(Fenster& f, QWidget* parent)
     Label4 = beschriftung(this, 328, 129, kastanie);
     for (KlickLabel* k : {Image1, Image2, Label3, Label4})
         k->setCursor(Qt::PointingHandCursor);
-    Image1->beiKlick = [this] { Image1Click(); };
-    Label3->beiKlick = [this] { Image1Click(); };
-    Image2->beiKlick = [this] { Image2Click(); };
-    Label4->beiKlick = [this] { Image2Click(); };
+    for (KlickLabel* k : {Image1, Label3})
+        connect(k, &KlickLabel::clicked, this, &Tdruckfenster::Image1Click);
+    for (KlickLabel* k : {Image2, Label4})
+        connect(k, &KlickLabel::clicked, this, &Tdruckfenster::Image2Click);
 
     verdeck = flaeche(this, QRect(72, 120, 321, 33));
 
@@ -106,8 +106,7 @@ Tdruckfenster::Tdruckfenster(Fenster& f, QWidget* parent)
         cbdruck->setPalette(pal);
     }
     cbdruck->addItem(standart);
-    cbdruck->installEventFilter(this);
-    cbdruck->view()->installEventFilter(this);
+    nurAuswahl(cbdruck);
     connect(cbdruck, &QComboBox::activated, this, [this](int i) {
         gewaehlt_ = i <= 0 ? QString() : cbdruck->itemText(i);
     });
@@ -118,17 +117,8 @@ Tdruckfenster::Tdruckfenster(Fenster& f, QWidget* parent)
     gauge1->setValue(0);
     gauge1->setTextVisible(false);
 
-    meldung = [this](const QString& text) {
-        QMessageBox::warning(this, fenster.deutsch() ? QStringLiteral("Drucken") : QStringLiteral("Print"), text);
-    };
-    hinweis = [this](const QString& text) {
-        QMessageBox::information(this, fenster.deutsch() ? QStringLiteral("Drucken") : QStringLiteral("Print"), text);
-    };
-
-    if (fenster.prog) {
-        fenster.prog->Image7->beiKlick = [this] { druck_->vorschaudruckClick(); };
-        fenster.prog->Label5->beiKlick = [this] { druck_->vorschaudruckClick(); };
-    }
+    meldung = [this](const QString& text) { QMessageBox::warning(this, sprache_.texte().druckTitel, text); };
+    hinweis = [this](const QString& text) { QMessageBox::information(this, sprache_.texte().druckTitel, text); };
 
     // The window has no close button, but a window manager may draw one
     // anyway, and Alt+F4 and Escape ask the same. While the page is made that
@@ -142,6 +132,13 @@ Tdruckfenster::Tdruckfenster(Fenster& f, QWidget* parent)
 
 Tdruckfenster::~Tdruckfenster() = default;
 
+Druckdienst& Tdruckfenster::druckdienst() const
+{
+    if (!dienst_)
+        dienst_ = systemDruckdienst();
+    return *dienst_;
+}
+
 void Tdruckfenster::setDruckdienst(std::unique_ptr<Druckdienst> dienst)
 {
     if (dienst)
@@ -150,13 +147,14 @@ void Tdruckfenster::setDruckdienst(std::unique_ptr<Druckdienst> dienst)
 
 void Tdruckfenster::Sprache()
 {
-    const bool de = fenster.deutsch();
-    setWindowTitle(de ? QStringLiteral("Drucken") : QStringLiteral("Print"));
+    const bool de = sprache_.deutsch();
+    const Texte& t = sprache_.texte();
+    setWindowTitle(t.druckTitel);
     Image3->setVisible(de);
     Image4->setVisible(!de);
     Label1->setVisible(de);
-    Label3->setText(de ? QStringLiteral("Drucken") : QStringLiteral("Print"));
-    Label4->setText(de ? QStringLiteral("Abbrechen") : QStringLiteral("Cancel"));
+    Label3->setText(t.drucken);
+    Label4->setText(t.abbrechen);
     Label3->adjustSize();
     Label4->adjustSize();
 }
@@ -169,7 +167,7 @@ void Tdruckfenster::listeFuellen()
     const QSignalBlocker sperre(cbdruck);
     cbdruck->clear();
     cbdruck->addItem(standart);
-    cbdruck->addItems(dienst_->drucker());
+    cbdruck->addItems(druckdienst().drucker());
     int i = 0;
     if (!gewaehlt_.isEmpty()) {
         i = cbdruck->findText(gewaehlt_, Qt::MatchExactly);
@@ -193,11 +191,9 @@ void Tdruckfenster::FormActivate()
 void Tdruckfenster::FormHide()
 {
     druck_->halterSchrumpfen(6);
-    if (Tprog* prog = fenster.prog) {
-        prog->setEnabled(true);
-        seiteZeigen(*prog, 1);
-        prog->weg->start();
-    }
+    seite_.setFreigegeben(true);
+    seite_.seiteZeigen(1);
+    seite_.druckseiteHalten();
 }
 
 void Tdruckfenster::Image3MouseDown() { fensterZiehen(this); }
@@ -208,25 +204,22 @@ bool Tdruckfenster::Image1Click()
         return false;  // stays ready: the user may try again or cancel
     druck_->halterSchrumpfen(6);
     hide();
-    if (Tprog* prog = fenster.prog) {
-        seiteZeigen(*prog, 0);
-        prog->show();
-    }
+    seite_.seiteZeigen(0);
+    seite_.zeigen();
     return true;
 }
 
 void Tdruckfenster::Image2Click()
 {
     hide();
-    if (Tprog* prog = fenster.prog) {
-        seiteZeigen(*prog, 0);
-        prog->show();
-    }
+    seite_.seiteZeigen(0);
+    seite_.zeigen();
 }
 
 bool Tdruckfenster::drucken()
 {
-    const bool de = fenster.deutsch();
+    const Texte& t = sprache_.texte();
+    Druckdienst& dienst = druckdienst();
     const bool anWarteschlange = ausgabeDatei.isEmpty();
     QPrinter drucker(QPrinter::HighResolution);
     QString name;
@@ -234,37 +227,30 @@ bool Tdruckfenster::drucken()
     // answer is the reason to name: an empty printer list, a queue that
     // cannot be opened and a job nobody took all follow from it.
     const auto gescheitert = [&](const QString& sonst) {
-        if (anWarteschlange && !dienst_->erreichbar())
-            meldung(de ? QStringLiteral("Der Druckdienst ist nicht erreichbar, daher wurde die Seite nicht gedruckt.")
-                       : QStringLiteral("The print service cannot be reached, so the page was not printed."));
+        if (anWarteschlange && !dienst.erreichbar())
+            meldung(t.dienstNichtErreichbar);
         else
             meldung(sonst);
         return false;
     };
     if (anWarteschlange) {
-        const QStringList alle = dienst_->drucker();
+        const QStringList alle = dienst.drucker();
         if (alle.isEmpty())
-            return gescheitert(de ? QStringLiteral("Es ist kein Drucker eingerichtet. Bitte richten Sie einen Drucker "
-                                                   "ein und versuchen Sie es noch einmal.")
-                                  : QStringLiteral("No printer is installed. Please install a printer and try again."));
+            return gescheitert(t.keinDrucker);
         // A chosen printer that is no longer installed gives way to the
         // default printer, as "Standart" does.
         if (!gewaehlt_.isEmpty() && alle.contains(gewaehlt_))
             name = gewaehlt_;
         else
-            name = dienst_->standardDrucker();
+            name = dienst.standardDrucker();
         if (name.isEmpty())
             name = alle.first();
     }
     const QString ziel = anWarteschlange ? name : ausgabeDatei;
-    const QString nichtGeoeffnet =
-        de ? QStringLiteral("Der Drucker \u201E%1\u201C konnte nicht ge\u00F6ffnet werden. Die Seite wurde nicht "
-                            "gedruckt.")
-                 .arg(ziel)
-           : QStringLiteral("The printer \"%1\" could not be opened. The page was not printed.").arg(ziel);
+    const QString nichtGeoeffnet = t.nichtGeoeffnet.arg(ziel);
 
     if (anWarteschlange) {
-        if (!dienst_->ansteuern(drucker, name))
+        if (!dienst.ansteuern(drucker, name))
             return gescheitert(nichtGeoeffnet);
     } else {
         drucker.setOutputFormat(QPrinter::PdfFormat);
@@ -284,23 +270,13 @@ bool Tdruckfenster::drucken()
     druck_->seiteZeichnen(p, w, h);
     const bool beendet = p.end();
     if (!beendet || drucker.printerState() == QPrinter::Error)
-        return gescheitert(
-            de ? QStringLiteral("Der Druckauftrag an \u201E%1\u201C konnte nicht abgeschlossen werden. Die Seite "
-                                "wurde nicht gedruckt.")
-                     .arg(ziel)
-               : QStringLiteral("The print job for \"%1\" could not be completed. The page was not printed.")
-                     .arg(ziel));
+        return gescheitert(t.nichtAbgeschlossen.arg(ziel));
     bool wartet = false;
     if (anWarteschlange) {
-        const QString grund = dienst_->ablehnung();  // before anything else asks the service
+        const QString grund = dienst.ablehnung();  // before anything else asks the service
         if (!grund.isEmpty())
-            return gescheitert(
-                de ? QStringLiteral("Der Drucker \u201E%1\u201C hat den Auftrag abgelehnt (%2). Die Seite wurde "
-                                    "nicht gedruckt.")
-                         .arg(ziel, grund)
-                   : QStringLiteral("The printer \"%1\" refused the job (%2). The page was not printed.")
-                         .arg(ziel, grund));
-        wartet = dienst_->angehalten(name);
+            return gescheitert(t.abgelehnt.arg(ziel, grund));
+        wartet = dienst.angehalten(name);
     }
 
     letzterDruck_.drucker = name;
@@ -312,12 +288,7 @@ bool Tdruckfenster::drucken()
     // The job is in: it counts as printed, but nothing comes out until the
     // printer is resumed, which the user would otherwise wait for in vain.
     if (wartet)
-        hinweis(de ? QStringLiteral("Der Drucker \u201E%1\u201C ist angehalten. Die Seite wartet in seiner "
-                                    "Warteschlange und wird gedruckt, sobald der Drucker fortgesetzt wird.")
-                         .arg(ziel)
-                   : QStringLiteral("The printer \"%1\" is paused. The page is waiting in its queue and will be "
-                                    "printed when the printer is resumed.")
-                         .arg(ziel));
+        hinweis(t.angehalten.arg(ziel));
     return true;
 }
 
@@ -343,18 +314,4 @@ void Tdruckfenster::hideEvent(QHideEvent* e)
     QWidget::hideEvent(e);
     if (!e->spontaneous())
         FormHide();
-}
-
-bool Tdruckfenster::eventFilter(QObject* o, QEvent* e)
-{
-    if ((o == cbdruck || o == cbdruck->view()) && e->type() == QEvent::KeyPress) {
-        const auto* k = static_cast<QKeyEvent*>(e);
-        if (!k->text().isEmpty() && k->text().at(0).isPrint()) {
-            // A typed character drops the list down and chooses nothing.
-            if (o == cbdruck && !cbdruck->view()->isVisible())
-                cbdruck->showPopup();
-            return true;
-        }
-    }
-    return QWidget::eventFilter(o, e);
 }

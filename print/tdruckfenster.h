@@ -1,7 +1,8 @@
 #pragma once
 
-#include "app/bedienelemente.h"
-#include "app/fenster.h"
+#include "widgets/hauptfenster.h"
+#include "widgets/klicklabel.h"
+#include "widgets/texte.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -32,9 +33,9 @@ struct Druckbericht {
 class Tdruckfenster : public QWidget {
     Q_OBJECT
 public:
-    explicit Tdruckfenster(Fenster& fenster, QWidget* parent = nullptr);
+    // seite: the main window's print page, which the print mode composes.
+    Tdruckfenster(const Sprachwert& sprache, Druckseite& seite, QWidget* parent = nullptr);
     ~Tdruckfenster() override;
-    Fenster& fenster;
 
     // Stands for the system's default printer; the same in both languages.
     static inline const QString standart = QStringLiteral("Standart");
@@ -78,8 +79,9 @@ public:
     std::function<void(const QString&)> hinweis;
 
     // The print service that lists the printers, takes the page and says
-    // what became of it; the system's own unless replaced.
-    Druckdienst& druckdienst() const { return *dienst_; }
+    // what became of it; the system's own unless replaced. Made when first
+    // needed: asking the system for its printers takes a while.
+    Druckdienst& druckdienst() const;
     void setDruckdienst(std::unique_ptr<Druckdienst> dienst);
 
     const Druckbericht& letzterDruck() const { return letzterDruck_; }
@@ -87,14 +89,15 @@ public:
 protected:
     void showEvent(QShowEvent* e) override;
     void hideEvent(QHideEvent* e) override;
-    bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
     void listeFuellen();
     bool drucken();
 
+    const Sprachwert& sprache_;
+    Druckseite& seite_;
     std::unique_ptr<Druckmodus> druck_;
-    std::unique_ptr<Druckdienst> dienst_;
+    mutable std::unique_ptr<Druckdienst> dienst_;
     QString gewaehlt_;  // chosen printer; empty while "Standart"
     bool zentriert_ = false;
     Druckbericht letzterDruck_;

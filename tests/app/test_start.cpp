@@ -1,12 +1,14 @@
 // Start-up: the windows and their order, the splash picture and its fade,
 // and the end of the program.
-#include "app/bedienelemente.h"
 #include "app/programm.h"
 #include "app/tstart.h"
 #include "dialogs/tgew_high.h"
 #include "dialogs/tgew_kein.h"
-#include "print/tdruckfenster.h"
+#include "help/thilfe.h"
 #include "mainwindow/tprog.h"
+#include "print/tdruckfenster.h"
+#include "widgets/statusleiste.h"
+#include "widgets/stil.h"
 
 #include <QApplication>
 #include <QTest>
@@ -26,38 +28,38 @@ private Q_SLOTS:
     {
         QFETCH(QString, sprache);
         Programm programm(sprache);
-        Fenster& f = programm.fenster;
-        QVERIFY(f.start && f.prog && f.info && f.gew_kein && f.gew_high && f.druckfenster && f.hilfe && f.hilfe_en);
-        QCOMPARE(f.sprache(), sprache);
-        QCOMPARE(f.spr->parent(), f.start);
-        QVERIFY(f.spr->isHidden());
+        Tstart* start = &programm.start();
+        QCOMPARE(programm.sprache().wert(), sprache);
+        QCOMPARE(start->spr->text(), sprache);
+        QVERIFY(start->spr->isHidden());
         // Every window but the splash starts hidden; the splash is shown by
         // the start and is the first top-level window made.
-        for (QWidget* w : {static_cast<QWidget*>(f.prog), f.info, static_cast<QWidget*>(f.gew_kein),
-                           static_cast<QWidget*>(f.gew_high), static_cast<QWidget*>(f.druckfenster), f.hilfe,
-                           f.hilfe_en})
+        const QWidgetList fenster{&programm.hauptfenster(), &programm.info(),         &programm.gewKein(),
+                                  &programm.gewHigh(),      &programm.druckfenster(), &programm.hilfe(),
+                                  &programm.hilfeEn()};
+        for (QWidget* w : fenster)
             QVERIFY(!w->isVisible());
         const QWidgetList oben = QApplication::topLevelWidgets();
-        QVERIFY(oben.contains(f.start));
+        QVERIFY(oben.contains(start));
         // The main window's texts were applied with the splash's language.
-        QCOMPARE(f.prog->stat->panelText(0),
+        QCOMPARE(programm.hauptfenster().panelText(0),
                  sprache == QLatin1String("de") ? QStringLiteral("Herzlich Willkommen") : QStringLiteral("Welcome!"));
         // The picture of the language, and only that one.
-        QCOMPARE(!f.start->Image1->isHidden(), sprache == QLatin1String("de"));
-        QCOMPARE(!f.start->Image2->isHidden(), sprache == QLatin1String("en"));
-        QVERIFY(!f.start->Image1->pixmap().isNull());
-        QVERIFY(!f.start->Image2->pixmap().isNull());
-        QCOMPARE(f.start->size(), QSize(300, 200));
-        QVERIFY(f.start->windowFlags() & Qt::FramelessWindowHint);
-        QVERIFY(f.start->windowFlags() & Qt::WindowStaysOnTopHint);
-        QCOMPARE(f.start->Image1->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(!start->Image1->isHidden(), sprache == QLatin1String("de"));
+        QCOMPARE(!start->Image2->isHidden(), sprache == QLatin1String("en"));
+        QVERIFY(!start->Image1->pixmap().isNull());
+        QVERIFY(!start->Image2->pixmap().isNull());
+        QCOMPARE(start->size(), QSize(300, 200));
+        QVERIFY(start->windowFlags() & Qt::FramelessWindowHint);
+        QVERIFY(start->windowFlags() & Qt::WindowStaysOnTopHint);
+        QCOMPARE(start->Image1->cursor().shape(), Qt::PointingHandCursor);
     }
 
     void ueberblendung()
     {
         Programm programm(QStringLiteral("en"));
-        Tstart* s = programm.fenster.start;
-        Tprog* p = programm.fenster.prog;
+        Tstart* s = &programm.start();
+        Tprog* p = &programm.hauptfenster();
         QVERIFY(s->Timer1->isActive());
         QCOMPARE(s->Timer1->interval(), 27);
         s->Timer1->stop();  // ticks are driven by hand below
@@ -90,8 +92,8 @@ private Q_SLOTS:
     void klickZeigtHauptfensterSofort()
     {
         Programm programm(QStringLiteral("de"));
-        Tstart* s = programm.fenster.start;
-        Tprog* p = programm.fenster.prog;
+        Tstart* s = &programm.start();
+        Tprog* p = &programm.hauptfenster();
         s->Timer1->stop();
         programm.starten();
         for (int i = 0; i < 10; ++i)
@@ -111,19 +113,19 @@ private Q_SLOTS:
     {
         Programm programm(QStringLiteral("en"));
         programm.starten();
-        Fenster& f = programm.fenster;
-        f.prog->show();
-        f.hilfe_en->show();  // another window still open
+        Tprog* prog = &programm.hauptfenster();
+        prog->show();
+        programm.hilfeEn().show();  // another window still open
         bool beendet = false;
-        QTimer::singleShot(0, f.prog, [&] { f.prog->close(); });
+        QTimer::singleShot(0, prog, [&] { prog->close(); });
         QTimer wache;
         wache.setSingleShot(true);
         connect(&wache, &QTimer::timeout, qApp, [&] { QCoreApplication::exit(1); });
         wache.start(5000);
         beendet = QCoreApplication::exec() == 0;
         QVERIFY(beendet);
-        QVERIFY(!f.start->isVisible());
-        QVERIFY(!f.prog->isVisible());
+        QVERIFY(!programm.start().isVisible());
+        QVERIFY(!prog->isVisible());
     }
 };
 

@@ -2,7 +2,7 @@
 
 #include "tests/board/brettfixtur.h"
 
-#include "app/bedienelemente.h"
+#include "widgets/stil.h"
 
 #include <QApplication>
 #include <QSignalSpy>

@@ -1,9 +1,9 @@
-#include "board/spielfeld.h"
 #include "dialogs/hochcode.h"
 #include "dialogs/tgew_high.h"
 #include "dialogs/tgew_kein.h"
-#include "mainwindow/tprog.h"
 #include "tests/dialogs/codeentschluesseln.h"
+#include "tests/fixtur/nutzer.h"
+#include "widgets/stil.h"
 
 #include <QDesktopServices>
 #include <QSignalSpy>
@@ -23,24 +23,22 @@ public Q_SLOTS:
     void oeffnen(const QUrl& url) { geoeffnet << url; }
 };
 
-// The windows a win dialog needs, in the program's order.
-struct Programm {
-    explicit Programm(const char* sprache) : spr(QString::fromLatin1(sprache))
+// The program with its main window shown, and the two dialogs.
+struct Aufbau {
+    explicit Aufbau(const char* sprache)
+        : programm(QString::fromLatin1(sprache)),
+          prog(&programm.hauptfenster()),
+          kein(&programm.gewKein()),
+          high(&programm.gewHigh()),
+          teile(*prog)
     {
-        f.spr = &spr;
-        prog = std::make_unique<Tprog>(f);
-        f.prog = prog.get();
-        kein = std::make_unique<Tgew_kein>(f);
-        f.gew_kein = kein.get();
-        high = std::make_unique<Tgew_high>(f);
-        f.gew_high = high.get();
         prog->show();
     }
-    QLabel spr;
-    Fenster f;
-    std::unique_ptr<Tprog> prog;
-    std::unique_ptr<Tgew_kein> kein;
-    std::unique_ptr<Tgew_high> high;
+    ::Programm programm;
+    Tprog* prog;
+    Tgew_kein* kein;
+    Tgew_high* high;
+    nutzer::Hauptteile teile;
 };
 
 // A free 9 x 9 board solved but for cell (1, 1), which wants a 1.
@@ -145,14 +143,14 @@ void TestGewinndialoge::fensterUndSprache()
     QFETCH(int, highOben);
     QFETCH(QString, name);
     QFETCH(QString, link);
-    Programm p(qPrintable(sprache));
+    Aufbau p(qPrintable(sprache));
     const bool de = sprache == QLatin1String("de");
 
     QCOMPARE(p.kein->windowTitle(), keinTitel);
     QCOMPARE(p.high->windowTitle(), highTitel);
     QCOMPARE(p.kein->size(), QSize(400, 155));
     QCOMPARE(p.high->size(), QSize(400, 340));
-    for (QWidget* w : {static_cast<QWidget*>(p.kein.get()), static_cast<QWidget*>(p.high.get())}) {
+    for (QWidget* w : {static_cast<QWidget*>(p.kein), static_cast<QWidget*>(p.high)}) {
         const Qt::WindowFlags f = w->windowFlags();
         QVERIFY(f.testFlag(Qt::WindowStaysOnTopHint));
         QVERIFY(f.testFlag(Qt::Tool));
@@ -161,10 +159,10 @@ void TestGewinndialoge::fensterUndSprache()
         QVERIFY(!f.testFlag(Qt::WindowSystemMenuHint));
         QVERIFY(w->isHidden());
     }
-    QCOMPARE(p.kein->Image1->isVisibleTo(p.kein.get()), de);
-    QCOMPARE(p.kein->Image3->isVisibleTo(p.kein.get()), !de);
-    QCOMPARE(p.high->Image1->isVisibleTo(p.high.get()), de);
-    QCOMPARE(p.high->Image4->isVisibleTo(p.high.get()), !de);
+    QCOMPARE(p.kein->Image1->isVisibleTo(p.kein), de);
+    QCOMPARE(p.kein->Image3->isVisibleTo(p.kein), !de);
+    QCOMPARE(p.high->Image1->isVisibleTo(p.high), de);
+    QCOMPARE(p.high->Image4->isVisibleTo(p.high), !de);
     QVERIFY(!p.kein->Image1->pixmap().isNull());
     QVERIFY(!p.kein->Image3->pixmap().isNull());
     QCOMPARE(p.high->Image1->pixmap().size(), QSize(400, 340));
@@ -191,7 +189,7 @@ void TestGewinndialoge::knoepfeLiegenUnterDenKlickflaechen_data()
 void TestGewinndialoge::knoepfeLiegenUnterDenKlickflaechen()
 {
     QFETCH(QString, sprache);
-    Programm p(qPrintable(sprache));
+    Aufbau p(qPrintable(sprache));
     const bool de = sprache == QLatin1String("de");
     auto pruefen = [](const QImage& bild, const QRect& r) {
         auto grau = [&](int x, int y) {
@@ -219,16 +217,16 @@ void TestGewinndialoge::knoepfeLiegenUnterDenKlickflaechen()
 // Driven through the board: the last cell of a nearly solved puzzle.
 void TestGewinndialoge::schwelleWaehltDenDialog()
 {
-    Programm p("de");
-    fastGeloest(p.prog->zustand, 25540);
-    p.prog->spielfeld->spielfeldMouseDown(Qt::LeftButton, 5, 5);
+    Aufbau p("de");
+    fastGeloest(p.prog->zustand(), 25540);
+    p.teile.spielfeld->spielfeldMouseDown(Qt::LeftButton, 5, 5);
     QVERIFY(p.kein->isVisible());
     QVERIFY(p.high->isHidden());
     klicken(p.kein->Image2);
     QVERIFY(p.kein->isHidden());
 
-    fastGeloest(p.prog->zustand, 25541);
-    p.prog->spielfeld->spielfeldMouseDown(Qt::LeftButton, 5, 5);
+    fastGeloest(p.prog->zustand(), 25541);
+    p.teile.spielfeld->spielfeldMouseDown(Qt::LeftButton, 5, 5);
     QVERIFY(p.high->isVisible());
     QVERIFY(p.kein->isHidden());
     QCOMPARE(p.high->lapunkte->text(), QStringLiteral("25541"));
@@ -242,10 +240,10 @@ void TestGewinndialoge::schwelleWaehltDenDialog()
 
 void TestGewinndialoge::einfacherDialogZeigtPanelUndGibtFrei()
 {
-    Programm p("en");
+    Aufbau p("en");
     for (const char* text : {"12345 Points", "-17 Points"}) {
-        p.prog->stat->setPanelText(2, QString::fromLatin1(text));
-        Q_EMIT p.prog->spielfeld->gewonnenOhneHighscore();
+        p.teile.stat->setPanelText(2, QString::fromLatin1(text));
+        Q_EMIT p.teile.spielfeld->gewonnenOhneHighscore();
         QVERIFY(p.kein->isVisible());
         QVERIFY(!p.prog->isEnabled());
         QCOMPARE(p.kein->Label1->text(), QString::fromLatin1(text));
@@ -273,9 +271,9 @@ void TestGewinndialoge::highscoreCodeUndAnzeige()
     QFETCH(QString, sprache);
     QFETCH(QString, panel);
     QFETCH(QString, basis);
-    Programm p(qPrintable(sprache));
-    p.prog->stat->setPanelText(2, panel);
-    Q_EMIT p.prog->spielfeld->gewonnenMitHighscore(QStringLiteral("27103"), QStringLiteral("8"),
+    Aufbau p(qPrintable(sprache));
+    p.teile.stat->setPanelText(2, panel);
+    Q_EMIT p.teile.spielfeld->gewonnenMitHighscore(QStringLiteral("27103"), QStringLiteral("8"),
                                                     QStringLiteral("18"), QStringLiteral("K"));
     QVERIFY(p.high->isVisible());
     QVERIFY(!p.prog->isEnabled());
@@ -305,13 +303,13 @@ void TestGewinndialoge::highscoreCodeUndAnzeige()
 
 void TestGewinndialoge::eintragenOeffnetDieAdresse()
 {
-    Programm p("de");
-    p.prog->stat->setPanelText(2, QStringLiteral("30000 Punkte"));
-    Q_EMIT p.prog->spielfeld->gewonnenMitHighscore(QStringLiteral("30000"), QStringLiteral("1"),
+    Aufbau p("de");
+    p.teile.stat->setPanelText(2, QStringLiteral("30000 Punkte"));
+    Q_EMIT p.teile.spielfeld->gewonnenMitHighscore(QStringLiteral("30000"), QStringLiteral("1"),
                                                     QStringLiteral("40"), QStringLiteral("R"));
     for (const QString& name : {QStringLiteral("Max Muster"), QStringLiteral("100% & mehr?"),
                                 QStringLiteral("Jürgen+Söhne=#1"), QStringLiteral("x&code=1")}) {
-        Q_EMIT p.prog->spielfeld->gewonnenMitHighscore(QStringLiteral("30000"), QStringLiteral("1"),
+        Q_EMIT p.teile.spielfeld->gewonnenMitHighscore(QStringLiteral("30000"), QStringLiteral("1"),
                                                         QStringLiteral("40"), QStringLiteral("R"));
         p.high->Edit1->setText(name);
         browser.geoeffnet.clear();
@@ -347,8 +345,8 @@ void TestGewinndialoge::leererNameGibtStandard()
     QFETCH(QString, sprache);
     QFETCH(QString, name);
     QFETCH(QString, gesendet);
-    Programm p(qPrintable(sprache));
-    Q_EMIT p.prog->spielfeld->gewonnenMitHighscore(QStringLiteral("26000"), QStringLiteral("9"),
+    Aufbau p(qPrintable(sprache));
+    Q_EMIT p.teile.spielfeld->gewonnenMitHighscore(QStringLiteral("26000"), QStringLiteral("9"),
                                                     QStringLiteral("20"), QStringLiteral("B"));
     p.high->Edit1->setText(name);
     klicken(p.high->Image2);
@@ -360,8 +358,8 @@ void TestGewinndialoge::leererNameGibtStandard()
 
 void TestGewinndialoge::nameBleibtZwischenSiegen()
 {
-    Programm p("en");
-    Q_EMIT p.prog->spielfeld->gewonnenMitHighscore(QStringLiteral("26000"), QStringLiteral("9"),
+    Aufbau p("en");
+    Q_EMIT p.teile.spielfeld->gewonnenMitHighscore(QStringLiteral("26000"), QStringLiteral("9"),
                                                     QStringLiteral("20"), QStringLiteral("B"));
     p.high->Edit1->clear();
     QTest::keyClicks(p.high->Edit1, QStringLiteral("A name that is far too long to be taken whole"));
@@ -369,9 +367,9 @@ void TestGewinndialoge::nameBleibtZwischenSiegen()
     klicken(p.high->Image3);
 
     // A new game on the main window, won again.
-    fastGeloest(p.prog->zustand, 31234);
-    p.prog->stat->setPanelText(2, QStringLiteral("31234 Points"));
-    p.prog->spielfeld->spielfeldMouseDown(Qt::LeftButton, 5, 5);
+    fastGeloest(p.prog->zustand(), 31234);
+    p.teile.stat->setPanelText(2, QStringLiteral("31234 Points"));
+    p.teile.spielfeld->spielfeldMouseDown(Qt::LeftButton, 5, 5);
     QVERIFY(p.high->isVisible());
     QCOMPARE(p.high->Edit1->text(), QStringLiteral("A name that is far too long to"));
     QCOMPARE(p.high->Label1->text(), QStringLiteral("31234 Points"));
@@ -384,8 +382,8 @@ void TestGewinndialoge::nameBleibtZwischenSiegen()
 
 void TestGewinndialoge::codefelderLassenSichNichtAendern()
 {
-    Programm p("de");
-    Q_EMIT p.prog->spielfeld->gewonnenMitHighscore(QStringLiteral("26000"), QStringLiteral("9"),
+    Aufbau p("de");
+    Q_EMIT p.teile.spielfeld->gewonnenMitHighscore(QStringLiteral("26000"), QStringLiteral("9"),
                                                     QStringLiteral("20"), QStringLiteral("B"));
     const QString code = p.high->Edit2->text();
     const QString link = p.high->Edit3->text();
@@ -399,8 +397,8 @@ void TestGewinndialoge::codefelderLassenSichNichtAendern()
 
 void TestGewinndialoge::nichtJetztOeffnetNichts()
 {
-    Programm p("de");
-    Q_EMIT p.prog->spielfeld->gewonnenMitHighscore(QStringLiteral("26000"), QStringLiteral("9"),
+    Aufbau p("de");
+    Q_EMIT p.teile.spielfeld->gewonnenMitHighscore(QStringLiteral("26000"), QStringLiteral("9"),
                                                     QStringLiteral("20"), QStringLiteral("B"));
     QVERIFY(!p.prog->isEnabled());
     klicken(p.high->Image3);
@@ -414,16 +412,16 @@ void TestGewinndialoge::nichtJetztOeffnetNichts()
 // same game and locks the main window again.
 void TestGewinndialoge::neueAktivierungNeuerCode()
 {
-    Programm p("de");
-    Q_EMIT p.prog->spielfeld->gewonnenMitHighscore(QStringLiteral("26000"), QStringLiteral("9"),
+    Aufbau p("de");
+    Q_EMIT p.teile.spielfeld->gewonnenMitHighscore(QStringLiteral("26000"), QStringLiteral("9"),
                                                     QStringLiteral("20"), QStringLiteral("B"));
     QSet<QString> codes{p.high->code};
     for (int i = 0; i < 5; ++i) {
         p.prog->setEnabled(true);
         p.prog->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(p.prog.get()));
+        QVERIFY(QTest::qWaitForWindowActive(p.prog));
         p.high->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(p.high.get()));
+        QVERIFY(QTest::qWaitForWindowActive(p.high));
         QVERIFY(!p.prog->isEnabled());
         const Entschluesselt e = entschluesseln(p.high->code);
         QVERIFY(e.gueltig);
@@ -452,13 +450,13 @@ void TestGewinndialoge::jederAusgangWieDerEigene()
 {
     QFETCH(bool, hoch);
     QFETCH(bool, escape);
-    Programm p("en");
-    QWidget* d = hoch ? static_cast<QWidget*>(p.high.get()) : p.kein.get();
+    Aufbau p("en");
+    QWidget* d = hoch ? static_cast<QWidget*>(p.high) : p.kein;
     if (hoch)
-        Q_EMIT p.prog->spielfeld->gewonnenMitHighscore(QStringLiteral("26000"), QStringLiteral("9"),
+        Q_EMIT p.teile.spielfeld->gewonnenMitHighscore(QStringLiteral("26000"), QStringLiteral("9"),
                                                         QStringLiteral("20"), QStringLiteral("B"));
     else
-        Q_EMIT p.prog->spielfeld->gewonnenOhneHighscore();
+        Q_EMIT p.teile.spielfeld->gewonnenOhneHighscore();
     QVERIFY(d->isVisible());
     QVERIFY(!p.prog->isEnabled());
     if (escape) {
@@ -473,16 +471,16 @@ void TestGewinndialoge::jederAusgangWieDerEigene()
     QVERIFY(browser.geoeffnet.isEmpty());
     // The main window refuses to close while a dialog stands in front of it,
     // and closes again once it is back.
-    Q_EMIT p.prog->spielfeld->gewonnenOhneHighscore();
+    Q_EMIT p.teile.spielfeld->gewonnenOhneHighscore();
     QVERIFY(!p.prog->close());
     QVERIFY(p.prog->isVisible());
-    p.kein->Image2Click();
+    klicken(p.kein->Image2);
 }
 
 void TestGewinndialoge::minimierenWirdAbgelehnt()
 {
-    Programm p("de");
-    Q_EMIT p.prog->spielfeld->gewonnenOhneHighscore();
+    Aufbau p("de");
+    Q_EMIT p.teile.spielfeld->gewonnenOhneHighscore();
     p.kein->setWindowState(Qt::WindowMinimized);
     QTRY_VERIFY(!(p.kein->windowState() & Qt::WindowMinimized));
     QVERIFY(p.kein->isVisible());
@@ -495,16 +493,16 @@ void TestGewinndialoge::minimierenWirdAbgelehnt()
 // first as the later ones.
 void TestGewinndialoge::jedesZeigenMittig()
 {
-    Programm p("en");
+    Aufbau p("en");
     p.prog->move(150, 90);
     for (int i = 0; i < 3; ++i) {
-        Q_EMIT p.prog->spielfeld->gewonnenMitHighscore(QStringLiteral("26000"), QStringLiteral("9"),
+        Q_EMIT p.teile.spielfeld->gewonnenMitHighscore(QStringLiteral("26000"), QStringLiteral("9"),
                                                         QStringLiteral("20"), QStringLiteral("B"));
         QCOMPARE(p.high->geometry().center(), p.prog->geometry().center());
-        p.high->Image3Click();
-        Q_EMIT p.prog->spielfeld->gewonnenOhneHighscore();
+        klicken(p.high->Image3);
+        Q_EMIT p.teile.spielfeld->gewonnenOhneHighscore();
         QCOMPARE(p.kein->geometry().center(), p.prog->geometry().center());
-        p.kein->Image2Click();
+        klicken(p.kein->Image2);
     }
 }
 

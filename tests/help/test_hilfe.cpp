@@ -1,4 +1,5 @@
-#include "engine/webadressen.h"
+#include "widgets/adressen.h"
+#include "widgets/stil.h"
 #include "help/katalog.h"
 #include "help/thilfe.h"
 #include "help/verweis.h"
@@ -82,14 +83,11 @@ private Q_SLOTS:
     void seitenUmlauf()
     {
         QFETCH(QString, sprache);
-        QLabel spr(sprache);
-        Fenster f;
-        f.spr = &spr;
         std::unique_ptr<Hilfefenster> w;
         if (sprache == QLatin1String("de"))
-            w = std::make_unique<Thilfe>(f);
+            w = std::make_unique<Thilfe>();
         else
-            w = std::make_unique<Thilfe_en>(f);
+            w = std::make_unique<Thilfe_en>();
         QCOMPARE(w->pc->count(), 5);
         QCOMPARE(w->pc->currentIndex(), 0);
         QTest::mouseClick(w->zurueck, Qt::LeftButton);
@@ -109,10 +107,7 @@ private Q_SLOTS:
 
     void fensterGestalt()
     {
-        QLabel spr(QStringLiteral("en"));
-        Fenster f;
-        f.spr = &spr;
-        Thilfe_en w(f);
+        Thilfe_en w;
         QCOMPARE(w.size(), QSize(543, 495));
         QCOMPARE(w.windowTitle(), QStringLiteral("Sudoku - Velmar Media"));
         QVERIFY(w.windowFlags() & Qt::WindowStaysOnTopHint);
@@ -128,10 +123,7 @@ private Q_SLOTS:
     void verweiseOeffnen()
     {
         Adressfaenger faenger;
-        QLabel spr(QStringLiteral("de"));
-        Fenster f;
-        f.spr = &spr;
-        Thilfe w(f);
+        Thilfe w;
         w.show();
         QVERIFY(!w.verweise.isEmpty());
         QStringList erwartet;
@@ -180,15 +172,12 @@ private Q_SLOTS:
         QFETCH(QString, sprache);
         QFETCH(QString, pfad);
         QFETCH(QPoint, lage);
-        QLabel spr(sprache);
-        Fenster f;
-        f.spr = &spr;
         std::unique_ptr<Hilfefenster> w;
-        if (f.deutsch())
-            w = std::make_unique<Thilfe>(f);
+        if (sprache == QLatin1String("de"))
+            w = std::make_unique<Thilfe>();
         else
-            w = std::make_unique<Thilfe_en>(f);
-        const QString persoenlich = QLatin1String(f.deutsch() ? webadressen::persoenlichDe : webadressen::persoenlichInt);
+            w = std::make_unique<Thilfe_en>();
+        const QString persoenlich = QLatin1String(sprache == QLatin1String("de") ? webadressen::persoenlichDe : webadressen::persoenlichInt);
         KlickLabel* gefunden = nullptr;
         for (KlickLabel* l : w->verweise)
             if (pfad.isEmpty() ? l->text() == persoenlich : l->text().endsWith(pfad))
@@ -248,10 +237,7 @@ private Q_SLOTS:
 
     void seiteBleibtErhalten()
     {
-        QLabel spr(QStringLiteral("de"));
-        Fenster f;
-        f.spr = &spr;
-        Thilfe w(f);
+        Thilfe w;
         w.show();
         QCOMPARE(w.pc->currentIndex(), 0);
         w.btide2Click();
@@ -353,10 +339,7 @@ private Q_SLOTS:
     void jederKlickAufEinenVerweis()
     {
         Adressfaenger faenger;
-        QLabel spr(QStringLiteral("en"));
-        Fenster f;
-        f.spr = &spr;
-        Thilfe_en w(f);
+        Thilfe_en w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         KlickLabel* l = w.verweise.front();

@@ -1,9 +1,9 @@
 // The information button of the main window opens the help window of the
 // run's language, and only that one.
 
-#include "app/bedienelemente.h"
 #include "help/thilfe.h"
-#include "mainwindow/tprog.h"
+#include "tests/fixtur/nutzer.h"
+#include "widgets/stil.h"
 
 #include <QTest>
 
@@ -25,17 +25,12 @@ private Q_SLOTS:
     {
         QFETCH(QString, sprache);
         QFETCH(bool, deutsch);
-        QLabel spr(sprache);
-        Fenster f;
-        f.spr = &spr;
-        Tprog prog(f);
-        f.prog = &prog;
-        Thilfe hilfe(f);
-        f.hilfe = &hilfe;
-        Thilfe_en hilfe_en(f);
-        f.hilfe_en = &hilfe_en;
-
-        prog.Label2Click();
+        Programm programm(sprache);
+        const nutzer::Hauptteile p(programm.hauptfenster());
+        const Thilfe& hilfe = programm.hilfe();
+        const Thilfe_en& hilfe_en = programm.hilfeEn();
+        p.aktivieren();
+        nutzer::klicken(p.Label2);
         QCOMPARE(hilfe.isVisible(), deutsch);
         QCOMPARE(hilfe_en.isVisible(), !deutsch);
         // Not modal: the main window stays usable beside it.

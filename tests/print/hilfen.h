@@ -3,10 +3,11 @@
 // Shared by the print tests: the main window and the print window in one
 // language, and small looks at pictures and PDF files.
 
-#include "app/fenster.h"
-#include "mainwindow/tprog.h"
+#include "engine/einstellungen.h"
 #include "print/druckdienst.h"
 #include "print/tdruckfenster.h"
+#include "tests/fixtur/nutzer.h"
+#include "widgets/stil.h"
 
 #include <QDir>
 #include <QImage>
@@ -61,24 +62,20 @@ private:
     }
 };
 
+// The program in one language, with the main window and the print window
+// at hand.
 struct Fenstersatz {
-    explicit Fenstersatz(const char* sprache) : spr(QString::fromLatin1(sprache))
+    explicit Fenstersatz(const char* sprache)
+        : programm(QString::fromLatin1(sprache)),
+          prog(&programm.hauptfenster()),
+          druck(&programm.druckfenster()),
+          teile(*prog)
     {
-        f.spr = &spr;
-        prog = std::make_unique<Tprog>(f);
-        f.prog = prog.get();
-        druck = std::make_unique<Tdruckfenster>(f);
-        f.druckfenster = druck.get();
         standardMeldung = druck->meldung;
         standardHinweis = druck->hinweis;
         // Nobody reads message boxes in a test: keep what would be shown.
         druck->meldung = [this](const QString& text) { meldungen << text; };
         druck->hinweis = [this](const QString& text) { hinweise << text; };
-    }
-    ~Fenstersatz()
-    {
-        druck.reset();
-        prog.reset();
     }
 
     // Puts a scripted print service in place of the system's.
@@ -90,34 +87,58 @@ struct Fenstersatz {
         return roh;
     }
 
-    QLabel spr;
-    Fenster f;
-    std::unique_ptr<Tprog> prog;
-    std::unique_ptr<Tdruckfenster> druck;
+    Programm programm;
+    Tprog* prog;
+    Tdruckfenster* druck;
+    nutzer::Hauptteile teile;
     QStringList meldungen;  // problems
     QStringList hinweise;   // information on a print that went through
     std::function<void(const QString&)> standardMeldung;
     std::function<void(const QString&)> standardHinweis;
 };
 
-// Chooses the page count of the print group (filling its list where the
-// main window has not yet done so).
-inline void seitenWaehlen(Tprog& prog, int index)
+// The print page in front, as the user gets there: a print window still up
+// from the last page is cancelled first.
+inline void aufDieDruckseite(Fenstersatz& s)
 {
-    if (prog.cbdruck->count() == 0)
-        prog.cbdruck->addItems({QStringLiteral("1 Feld pro Seite"), QStringLiteral("2 Felder pro Seite"),
-                                QStringLiteral("6 Felder pro Seite")});
-    prog.cbdruck->setCurrentIndex(index);
+    if (s.druck->isVisible())
+        nutzer::klicken(s.druck->Label4);
+    s.prog->show();
+    if (s.teile.pc->currentIndex() != 1)
+        s.teile.seite(1);
 }
 
-// The settings of a page, also where the main window's lists cannot yet
-// give them.
-inline void einstellen(Tprog& prog, int spielart, int aufgedeckt)
+// Chooses the page count of the print group.
+inline void seitenWaehlen(Fenstersatz& s, int index)
 {
-    prog.zustand.spielart = spielart;
-    prog.zustand.feldgroesse = spielart == 1 ? 9 : spielart;
-    prog.zustand.aufgedeckt = aufgedeckt;
-    prog.zustand.elemente = 'B';
+    aufDieDruckseite(s);
+    nutzer::waehlen(s.teile.cbdruck, index);
+}
+
+// The print window's two buttons, clicked. Printing went through when the
+// window has gone.
+inline bool druckenKlicken(Fenstersatz& s)
+{
+    nutzer::klicken(s.druck->Label3);
+    return !s.druck->isVisible();
+}
+inline void abbrechenKlicken(Fenstersatz& s) { nutzer::klicken(s.druck->Label4); }
+
+// The settings of a page: the preset that has them, or the user-defined setting.
+inline void einstellen(Fenstersatz& s, int spielart, int aufgedeckt)
+{
+    aufDieDruckseite(s);
+    const nutzer::Hauptteile& p = s.teile;
+    for (size_t i = 0; i < voreinstellungen.size(); ++i)
+        if (voreinstellungen[i].spielart == spielart && voreinstellungen[i].aufgedeckt == aufgedeckt) {
+            nutzer::waehlen(p.cbspiel, int(i));
+            return;
+        }
+    nutzer::waehlen(p.cbspiel, benutzerdefiniertIndex);
+    for (size_t i = 0; i < spielarten.size(); ++i)
+        if (spielarten[i] == spielart)
+            nutzer::waehlen(p.cbspielart, int(i));
+    nutzer::waehlen(p.cbgeloest, p.texte().aufgedecktPraefix + QString::number(aufgedeckt));
 }
 
 // Whether any pixel of r in the picture is darker than mid grey.

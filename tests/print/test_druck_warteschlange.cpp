@@ -63,17 +63,16 @@ private Q_SLOTS:
         const QSet<QString> vorher = pdfs(w.ordner);
 
         Fenstersatz s("de");
-        seitenWaehlen(*s.prog, 2);
-        einstellen(*s.prog, 1, 40);
-        s.druck->druck().vorschaudruckClick();
+        seitenWaehlen(s, 2);
+        einstellen(s, 1, 40);
+        s.teile.vorbereiten();
         QCOMPARE(s.druck->druck().felderproseite, 6);
 
         // Choose the queue from the print window's list, as the user would.
         const int i = s.druck->cbdruck->findText(w.name);
         QVERIFY(i > 0);
-        s.druck->cbdruck->setCurrentIndex(i);
-        Q_EMIT s.druck->cbdruck->activated(i);
-        QVERIFY(s.druck->Image1Click());
+        nutzer::waehlen(s.druck->cbdruck, i);
+        QVERIFY(druckenKlicken(s));
         QVERIFY2(s.meldungen.isEmpty(), qPrintable(s.meldungen.join(QLatin1Char('\n'))));
         QVERIFY2(s.hinweise.isEmpty(), qPrintable(s.hinweise.join(QLatin1Char('\n'))));
         QCOMPARE(s.druck->letzterDruck().drucker, w.name);
@@ -128,18 +127,17 @@ private Q_SLOTS:
         } wieder{annehmen, w.name};
 
         Fenstersatz s("en");
-        seitenWaehlen(*s.prog, 0);
-        einstellen(*s.prog, 4, 8);
-        s.druck->druck().vorschaudruckClick();
+        seitenWaehlen(s, 0);
+        einstellen(s, 4, 8);
+        s.teile.vorbereiten();
         const int i = s.druck->cbdruck->findText(w.name);
-        s.druck->cbdruck->setCurrentIndex(i);
-        Q_EMIT s.druck->cbdruck->activated(i);
-        QVERIFY(!s.druck->Image1Click());
+        nutzer::waehlen(s.druck->cbdruck, i);
+        QVERIFY(!druckenKlicken(s));
         QCOMPARE(s.meldungen.size(), 1);
         QVERIFY2(s.meldungen[0].contains(QLatin1String("refused")), qPrintable(s.meldungen[0]));
         QVERIFY(s.druck->isVisible() && s.druck->verdeck->isHidden());
         QVERIFY(!s.prog->isEnabled());
-        s.druck->Image2Click();
+        abbrechenKlicken(s);
         QVERIFY(s.prog->isEnabled());
     }
 
@@ -173,14 +171,14 @@ private Q_SLOTS:
 
         for (const char* sprache : {"de", "en"}) {
             Fenstersatz s(sprache);
-            seitenWaehlen(*s.prog, 0);
-            einstellen(*s.prog, 4, 8);
-            s.druck->druck().vorschaudruckClick();
+            seitenWaehlen(s, 0);
+            einstellen(s, 4, 8);
+            s.teile.vorbereiten();
             const int i = s.druck->cbdruck->findText(w.angehalten);
             QVERIFY(i > 0);
             s.druck->cbdruck->setCurrentIndex(i);
             Q_EMIT s.druck->cbdruck->activated(i);
-            QVERIFY(s.druck->Image1Click());
+            QVERIFY(druckenKlicken(s));
             QVERIFY2(s.meldungen.isEmpty(), qPrintable(s.meldungen.join(QLatin1Char('\n'))));
             const QString erwartet =
                 qstrcmp(sprache, "de") == 0

@@ -1,5 +1,5 @@
 // The picture of a paper puzzle and the places of the pictures on a sheet.
-#include "app/bedienelemente.h"
+#include "widgets/stil.h"
 #include "print/druckbild.h"
 #include "hilfen.h"
 

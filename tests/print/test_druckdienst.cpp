@@ -60,13 +60,12 @@ void einrichten(Probedienst& d, const QString& fall)
 // user would, where it is listed.
 void vorbereiten(Fenstersatz& s)
 {
-    seitenWaehlen(*s.prog, 0);
-    einstellen(*s.prog, 4, 8);
-    s.druck->druck().vorschaudruckClick();
+    seitenWaehlen(s, 0);
+    einstellen(s, 4, 8);
+    s.teile.vorbereiten();
     const int i = s.druck->cbdruck->findText(QStringLiteral("Keller"));
     if (i > 0) {
-        s.druck->cbdruck->setCurrentIndex(i);
-        Q_EMIT s.druck->cbdruck->activated(i);
+        nutzer::waehlen(s.druck->cbdruck, i);
     }
 }
 
@@ -120,9 +119,9 @@ private Q_SLOTS:
         QVERIFY(bereit(*s.druck));
         QCOMPARE(s.druck->cbdruck->count(), dienst.warteschlangen.size() + 1);
         dienst.fragen.clear();
-        const QSize seite = s.prog->x[0]->bild.size();
+        const QSize seite = s.teile.x[0]->bild.size();
 
-        QCOMPARE(s.druck->Image1Click(), gedruckt);
+        QCOMPARE(druckenKlicken(s), gedruckt);
         const QStringList gesagt = text(fall, de).isEmpty() ? QStringList() : QStringList{text(fall, de)};
         QCOMPARE(s.meldungen, gedruckt ? QStringList() : gesagt);
         QCOMPARE(s.hinweise, gedruckt ? gesagt : QStringList());
@@ -133,10 +132,10 @@ private Q_SLOTS:
                      dienst.fragen.indexOf(QStringLiteral("ansteuern Keller")) + 1);
         QCOMPARE(dienst.fragen.contains(QStringLiteral("erreichbar")), !gedruckt);
 
-        Tprog& prog = *s.prog;
+        const nutzer::Hauptteile& prog = s.teile;
         if (gedruckt) {
             QVERIFY(!s.druck->isVisible());
-            QVERIFY(prog.isEnabled());
+            QVERIFY(prog.fenster.isEnabled());
             QCOMPARE(prog.pc->currentIndex(), 0);
             QCOMPARE(prog.x[0]->bild.size(), QSize(1, 1));
             QCOMPARE(s.druck->letzterDruck().drucker, QStringLiteral("Keller"));
@@ -145,10 +144,10 @@ private Q_SLOTS:
         } else {
             // Still ready with the page kept: the user may try again or cancel.
             QVERIFY(bereit(*s.druck));
-            QVERIFY(!prog.isEnabled());
+            QVERIFY(!prog.fenster.isEnabled());
             QCOMPARE(prog.x[0]->bild.size(), seite);
-            s.druck->Image2Click();
-            QVERIFY(prog.isEnabled());
+            abbrechenKlicken(s);
+            QVERIFY(prog.fenster.isEnabled());
         }
     }
 
@@ -160,11 +159,11 @@ private Q_SLOTS:
         einrichten(dienst, QStringLiteral("angehalten"));
         dienst.standard = QStringLiteral("Keller");
         for (const QString& erwartet : {QStringLiteral("Keller"), QStringLiteral("Buero")}) {
-            seitenWaehlen(*s.prog, 0);
-            einstellen(*s.prog, 4, 8);
-            s.druck->druck().vorschaudruckClick();
+            seitenWaehlen(s, 0);
+            einstellen(s, 4, 8);
+            s.teile.vorbereiten();
             QCOMPARE(s.druck->druckerText(), QStringLiteral("Standart"));
-            QVERIFY(s.druck->Image1Click());
+            QVERIFY(druckenKlicken(s));
             QCOMPARE(s.druck->letzterDruck().drucker, erwartet);
             dienst.standard.clear();  // without a default: the first of the list
         }
@@ -207,7 +206,7 @@ private Q_SLOTS:
             }
         });
         leser.start(20);
-        QCOMPARE(s.druck->Image1Click(), pausiert);
+        QCOMPARE(druckenKlicken(s), pausiert);
         QCOMPARE(gezeigt, text(fall, de));
         QCOMPARE(titel, de ? QStringLiteral("Drucken") : QStringLiteral("Print"));
         QCOMPARE(art, pausiert ? QMessageBox::Information : QMessageBox::Warning);
@@ -226,7 +225,7 @@ private Q_SLOTS:
         if (!dlopen("libcups.so.2", RTLD_LAZY | RTLD_NOLOAD))
             QSKIP("Qt does not print through CUPS here");
         QVERIFY(!s.druck->druckdienst().erreichbar());
-        QVERIFY(!s.druck->Image1Click());
+        QVERIFY(!druckenKlicken(s));
         QCOMPARE(s.meldungen, QStringList{text(QStringLiteral("Dienst weg"), true)});
         QVERIFY(bereit(*s.druck));
         QVERIFY(!s.prog->isEnabled());

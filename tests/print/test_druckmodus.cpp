@@ -15,12 +15,12 @@ namespace {
 // A page of the given count and settings, through the prepare action.
 void vorbereiten(Fenstersatz& s, int seitenIndex, int spielart = 1, int aufgedeckt = 40)
 {
-    seitenWaehlen(*s.prog, seitenIndex);
-    einstellen(*s.prog, spielart, aufgedeckt);
-    s.druck->druck().vorschaudruckClick();
+    seitenWaehlen(s, seitenIndex);
+    einstellen(s, spielart, aufgedeckt);
+    s.teile.vorbereiten();
 }
 
-QPoint mitte(const Tprog& prog, QSize bild)
+QPoint mitte(const nutzer::Hauptteile& prog, QSize bild)
 {
     return {prog.Bevel1->width() / 2 - bild.width() / 2 + 8, prog.Bevel1->height() / 2 - bild.height() / 2 + 8};
 }
@@ -72,7 +72,7 @@ private Q_SLOTS:
     void sechsKlassischeRaetsel()
     {
         Fenstersatz s("de");
-        Tprog& prog = *s.prog;
+        const nutzer::Hauptteile& prog = s.teile;
         Tdruckfenster& d = *s.druck;
         QList<int> schritte;
         QString unterwegs;
@@ -83,10 +83,9 @@ private Q_SLOTS:
         });
 
         // The prepare button of the print group starts it.
-        seitenWaehlen(prog, 2);
-        einstellen(prog, 1, 40);
-        QVERIFY(prog.Image7->beiKlick);
-        prog.Image7->beiKlick();
+        seitenWaehlen(s, 2);
+        einstellen(s, 1, 40);
+        nutzer::klicken(prog.Image7);
 
         QCOMPARE(d.druck().felderproseite, 6);
         QCOMPARE(schritte, (QList<int>{17, 33, 50, 67, 83, 100}));
@@ -100,12 +99,12 @@ private Q_SLOTS:
         QCOMPARE(prog.druckseite->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
                  prog.x[5]->bild.convertToFormat(QImage::Format_RGB32));
         // The grids hold the page's last puzzle.
-        QCOMPARE(std::memcmp(prog.zustand.vorgabe, d.druck().raetsel(5)->vorgabe, sizeof prog.zustand.vorgabe), 0);
+        QCOMPARE(std::memcmp(prog.zustand().vorgabe, d.druck().raetsel(5)->vorgabe, sizeof prog.zustand().vorgabe), 0);
 
-        QCOMPARE(unterwegs, prog.texte.statusSeiteGenerieren);
-        QCOMPARE(prog.stat->panelText(0), prog.texte.statusFertig);
+        QCOMPARE(unterwegs, prog.texte().statusSeiteGenerieren);
+        QCOMPARE(prog.stat->panelText(0), prog.texte().statusFertig);
         QCOMPARE(prog.pc->currentIndex(), 1);
-        QVERIFY(!prog.isEnabled());
+        QVERIFY(!prog.fenster.isEnabled());
         QVERIFY(bereit(d));
         // Pictures differ: every puzzle of the page is generated afresh.
         QVERIFY(prog.x[0]->bild != prog.x[1]->bild);
@@ -114,7 +113,7 @@ private Q_SLOTS:
     void ersteSeiteSchrumpftNichts()
     {
         Fenstersatz s("en");
-        Tprog& prog = *s.prog;
+        const nutzer::Hauptteile& prog = s.teile;
         QList<int> schritte;
         connect(s.druck->gauge1, &QProgressBar::valueChanged, this, [&](int v) {
             if (v)
@@ -128,47 +127,46 @@ private Q_SLOTS:
         for (int k = 2; k < 6; ++k)
             QCOMPARE(prog.x[size_t(k)]->bild.size(), QSize(15, 15));
 
-        // The next page first shrinks the holders of the previous one.
+        // The way to the next page leads through the print window's cancel,
+        // which shrinks every holder; the next page fills only its own.
         schritte.clear();
         vorbereiten(s, 0);
         QCOMPARE(s.druck->druck().felderproseite, 1);
         QCOMPARE(schritte, (QList<int>{100}));
         QCOMPARE(prog.x[0]->bild.size(), QSize(425, 425));
-        QCOMPARE(prog.x[1]->bild.size(), QSize(1, 1));
-        QVERIFY(!s.druck->druck().raetsel(1).has_value());
-        QCOMPARE(prog.x[2]->bild.size(), QSize(15, 15));
+        for (int k = 1; k < 6; ++k) {
+            QCOMPARE(prog.x[size_t(k)]->bild.size(), QSize(1, 1));
+            QVERIFY(!s.druck->druck().raetsel(k).has_value());
+        }
     }
 
     void freieBretter()
     {
         Fenstersatz s("de");
-        Tprog& prog = *s.prog;
-        Druckmodus& dm = s.druck->druck();
-        s.druck->show();
+        const nutzer::Hauptteile& prog = s.teile;
         for (int n : {3, 5}) {
-            einstellen(prog, n, n == 3 ? 4 : 10);
-            dm.felderproseite = 1;
-            dm.Druck1SeiteEinrichten();
+            seitenWaehlen(s, 0);
+            einstellen(s, n, n == 3 ? 4 : 10);
+            prog.vorbereiten();
+            QCOMPARE(prog.zustand().feldgroesse, n);
             QCOMPARE(prog.x[0]->bild.size(), QSize(45 * n + 20, 45 * n + 20));
-            dm.Druck2Druckausgabe();
             QCOMPARE(prog.druckseite->size(), QSize(45 * n + 20, 45 * n + 20));
             QCOMPARE(prog.druckseite->pos(), mitte(prog, prog.druckseite->size()));
+            QVERIFY(bereit(*s.druck));
         }
-        QVERIFY(bereit(*s.druck));
     }
 
     void abbrechenVerwirftDieSeite()
     {
         Fenstersatz s("de");
-        Tprog& prog = *s.prog;
-        prog.show();
-        prog.pc->setCurrentIndex(1);  // the user chooses print mode
-        QCOMPARE(prog.zustand.druckmodus, uint8_t(1));
+        const nutzer::Hauptteile& prog = s.teile;
+        aufDieDruckseite(s);  // the user chooses print mode
+        QCOMPARE(prog.zustand().druckmodus, uint8_t(1));
         vorbereiten(s, 2);
         const QImage erste = prog.x[0]->bild;
-        s.druck->Image2Click();
+        abbrechenKlicken(s);
         QVERIFY(!s.druck->isVisible());
-        QVERIFY(prog.isEnabled());
+        QVERIFY(prog.fenster.isEnabled());
         QVERIFY(prog.weg->isActive());
         QCOMPARE(prog.pc->currentIndex(), 0);
         for (int k = 0; k < 6; ++k) {
@@ -177,10 +175,10 @@ private Q_SLOTS:
         }
         QVERIFY(s.meldungen.isEmpty());
         // Still in print mode: the restorer puts the print page back.
-        QCOMPARE(prog.zustand.druckmodus, uint8_t(1));
+        QCOMPARE(prog.zustand().druckmodus, uint8_t(1));
         QTRY_COMPARE_WITH_TIMEOUT(prog.pc->currentIndex(), 1, 2000);
         QTRY_VERIFY_WITH_TIMEOUT(!prog.weg->isActive(), 2000);
-        QCOMPARE(prog.zustand.druckmodus, uint8_t(1));
+        QCOMPARE(prog.zustand().druckmodus, uint8_t(1));
 
         // The next page is new, and its window starts covered again.
         QList<bool> verdeckt;
@@ -195,7 +193,7 @@ private Q_SLOTS:
     void schliessenNurWennBereit()
     {
         Fenstersatz s("de");
-        Tprog& prog = *s.prog;
+        const nutzer::Hauptteile& prog = s.teile;
         // Asked to close while the page is made: it stays, the page goes on.
         bool versucht = false;
         connect(s.druck->gauge1, &QProgressBar::valueChanged, this, [&](int v) {
@@ -203,13 +201,13 @@ private Q_SLOTS:
                 versucht = true;
                 s.druck->close();
                 QVERIFY(s.druck->isVisible());
-                QVERIFY(!prog.isEnabled());
+                QVERIFY(!prog.fenster.isEnabled());
                 // Escape is refused just the same.
                 s.druck->activateWindow();
-                QTest::keyClick(s.druck.get(), Qt::Key_Escape);
+                QTest::keyClick(s.druck, Qt::Key_Escape);
                 QVERIFY(s.druck->isVisible());
                 // A second prepare cannot start inside the first.
-                s.druck->druck().vorschaudruckClick();
+                s.teile.vorbereiten();
             }
         });
         vorbereiten(s, 2);
@@ -220,7 +218,7 @@ private Q_SLOTS:
         // Once ready, closing is cancelling.
         s.druck->close();
         QVERIFY(!s.druck->isVisible());
-        QVERIFY(prog.isEnabled());
+        QVERIFY(prog.fenster.isEnabled());
         QCOMPARE(prog.x[0]->bild.size(), QSize(1, 1));
 
         // So is Escape; and a minimised window comes straight back, for a
@@ -231,10 +229,10 @@ private Q_SLOTS:
         QTRY_VERIFY(!(s.druck->windowState() & Qt::WindowMinimized));
         QVERIFY(s.druck->isVisible());
         s.druck->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(s.druck.get()));
-        QTest::keyClick(s.druck.get(), Qt::Key_Escape);
+        QVERIFY(QTest::qWaitForWindowActive(s.druck));
+        QTest::keyClick(s.druck, Qt::Key_Escape);
         QVERIFY(!s.druck->isVisible());
-        QVERIFY(prog.isEnabled());
+        QVERIFY(prog.fenster.isEnabled());
     }
 
     void druckenInPdf_data()
@@ -251,15 +249,15 @@ private Q_SLOTS:
         QFETCH(int, anzahl);
         QTemporaryDir ordner;
         Fenstersatz s("en");
-        Tprog& prog = *s.prog;
+        const nutzer::Hauptteile& prog = s.teile;
         vorbereiten(s, seitenIndex);
         s.druck->ausgabeDatei = ordner.filePath(QStringLiteral("seite.pdf"));
-        QVERIFY(s.druck->Image1Click());
+        QVERIFY(druckenKlicken(s));
         QVERIFY2(s.meldungen.isEmpty(), qPrintable(s.meldungen.join(QLatin1Char('\n'))));
 
         // Back to the main window; the page is gone.
         QVERIFY(!s.druck->isVisible());
-        QVERIFY(prog.isEnabled());
+        QVERIFY(prog.fenster.isEnabled());
         QCOMPARE(prog.pc->currentIndex(), 0);
         QVERIFY(prog.weg->isActive());
         for (int k = 0; k < 6; ++k)
@@ -287,22 +285,22 @@ private Q_SLOTS:
     {
         for (const char* sprache : {"de", "en"}) {
             Fenstersatz s(sprache);
-            Tprog& prog = *s.prog;
+            const nutzer::Hauptteile& prog = s.teile;
             vorbereiten(s, 1);
             s.druck->ausgabeDatei = QStringLiteral("/nonexistent-folder/for/sure/seite.pdf");
-            QVERIFY(!s.druck->Image1Click());
+            QVERIFY(!druckenKlicken(s));
             QCOMPARE(s.meldungen.size(), 1);
             QVERIFY2(s.meldungen[0].contains(QLatin1String(qstrcmp(sprache, "de") == 0 ? "konnte" : "could not")),
                      qPrintable(s.meldungen[0]));
             // Still ready: the page is kept, so the user may try again.
             QVERIFY(bereit(*s.druck));
-            QVERIFY(!prog.isEnabled());
+            QVERIFY(!prog.fenster.isEnabled());
             QCOMPARE(prog.x[0]->bild.size(), QSize(425, 425));
 
             // And cancel still leads back.
-            s.druck->Image2Click();
+            abbrechenKlicken(s);
             QVERIFY(!s.druck->isVisible());
-            QVERIFY(prog.isEnabled());
+            QVERIFY(prog.fenster.isEnabled());
         }
     }
 
@@ -321,10 +319,10 @@ private Q_SLOTS:
             }
         });
         schliesser.start(20);
-        QVERIFY(!s.druck->Image1Click());
+        QVERIFY(!druckenKlicken(s));
         QVERIFY2(gezeigt.contains(QLatin1String("could not be opened")), qPrintable(gezeigt));
         QVERIFY(bereit(*s.druck));
-        s.druck->Image2Click();
+        abbrechenKlicken(s);
     }
 
     void ohneDruckerEineMeldung()
@@ -335,7 +333,7 @@ private Q_SLOTS:
         s.probedienst(ordner.path());
         vorbereiten(s, 0);
         QCOMPARE(s.druck->cbdruck->count(), 1);
-        QVERIFY(!s.druck->Image1Click());
+        QVERIFY(!druckenKlicken(s));
         QCOMPARE(s.meldungen.size(), 1);
         QVERIFY(s.meldungen[0].contains(QLatin1String("kein Drucker")));
         QVERIFY(bereit(*s.druck));
@@ -348,36 +346,31 @@ private Q_SLOTS:
             QSKIP("no printer installed");
         Fenstersatz s("en");
         Tdruckfenster& d = *s.druck;
-        d.show();
+        vorbereiten(s, 0);
         QCOMPARE(d.cbdruck->count(), drucker.size() + 1);
         const int i = d.cbdruck->findText(drucker.last());
         QVERIFY(i > 0);
-        d.cbdruck->setCurrentIndex(i);
-        Q_EMIT d.cbdruck->activated(i);
-        d.hide();
-        d.show();  // the list is filled again
+        nutzer::waehlen(d.cbdruck, i);
+        vorbereiten(s, 0);  // cancelled, and the list is filled again for the next page
         QCOMPARE(d.druckerText(), drucker.last());
         QTest::keyClicks(d.cbdruck, QStringLiteral("S"));
         QCOMPARE(d.druckerText(), drucker.last());
         d.cbdruck->hidePopup();
-        d.hide();
+        abbrechenKlicken(s);
     }
 
     void unlesbareEinstellungenAendernNichts()
     {
         Fenstersatz s("de");
-        Tprog& prog = *s.prog;
-        if (prog.cbspiel->count() > 7) {
-            // The user-defined setting with no readable number of revealed cells.
-            prog.cbspiel->setCurrentIndex(7);
-            prog.cbgeloest->clear();
-        }
-        if (prog.einstellungenLesbar())
-            QSKIP("the main window cannot be given an unreadable setting here");
-        seitenWaehlen(prog, 2);
-        s.druck->druck().vorschaudruckClick();
+        const nutzer::Hauptteile& prog = s.teile;
+        seitenWaehlen(s, 2);
+        // The user-defined setting with no readable number of revealed cells.
+        nutzer::waehlen(prog.cbspiel, benutzerdefiniertIndex);
+        prog.cbgeloest->clear();
+        QVERIFY(!prog.fenster.einstellungenLesbar());
+        prog.vorbereiten();
         QCOMPARE(s.meldungen.size(), 1);
-        QVERIFY(prog.isEnabled());
+        QVERIFY(prog.fenster.isEnabled());
         QVERIFY(!s.druck->isVisible());
         QCOMPARE(s.druck->druck().felderproseite, 0);
     }

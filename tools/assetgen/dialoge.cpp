@@ -3,7 +3,7 @@
 // only the points text, the three edit fields and invisible click areas over
 // them, so the blank points line and the buttons must sit exactly where the
 // dialogs put those controls.
-#include "engine/webadressen.h"
+#include "widgets/adressen.h"
 #include "tools/assetgen/bereiche.h"
 
 #include <QFont>

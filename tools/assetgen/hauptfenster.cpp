@@ -1,6 +1,6 @@
 // The main window's pictures: the title, the two button faces, the splash
 // pictures in both languages and the application symbol in several sizes.
-#include "engine/webadressen.h"
+#include "widgets/adressen.h"
 #include "tools/assetgen/bereiche.h"
 
 #include <QFont>

@@ -1,21 +1,19 @@
 // The splash window and the main window in its modes and with games under
 // way, in both languages.
-#include "app/fenster.h"
-#include "app/tstart.h"
-#include "board/spielfeld.h"
 #include "engine/einstellungen.h"
-#include "mainwindow/tprog.h"
+#include "tests/fixtur/nutzer.h"
 #include "tools/screenshots/aufnahmen.h"
 
-#include <QTimer>
+using nutzer::Hauptteile;
+using nutzer::waehlen;
 
 namespace {
 
 // Enters some values (every third empty cell, the right one or its
 // neighbour value) and a few marks, as a player part-way through would.
-void teilweiseSpielen(Tprog& p)
+void teilweiseSpielen(const Hauptteile& p)
 {
-    const Spielzustand& z = p.zustand;
+    const Spielzustand& z = p.zustand();
     const int n = z.feldgroesse;
     int zaehler = 0;
     for (int x = 1; x <= n; ++x)
@@ -34,17 +32,15 @@ void teilweiseSpielen(Tprog& p)
             }
         }
     for (int i = 0; i < 40; ++i)
-        p.TimerTimer();
+        p.spielablauf->TimerTimer();
 }
 
-void benutzerdefiniert(Tprog& p, int art, int aufgedeckt, int elemente)
+void benutzerdefiniert(const Hauptteile& p, int art, int aufgedeckt, int elemente)
 {
-    p.cbspiel->setCurrentIndex(benutzerdefiniertIndex);
-    p.cbspielChange();
-    p.cbspielart->setCurrentIndex(art);
-    p.cbspielartChange();
-    p.cbgeloest->setCurrentText(p.texte.aufgedecktPraefix + QString::number(aufgedeckt));
-    p.cbelemente->setCurrentIndex(elemente);
+    waehlen(p.cbspiel, benutzerdefiniertIndex);
+    waehlen(p.cbspielart, art);
+    waehlen(p.cbgeloest, p.texte().aufgedecktPraefix + QString::number(aufgedeckt));
+    waehlen(p.cbelemente, elemente);
 }
 
 }  // namespace
@@ -55,57 +51,52 @@ void aufnahmenHauptfenster(const QDir& ziel)
         const QString s = QString::fromLatin1(sprache);
         auto name = [&](const char* was) { return QStringLiteral("hauptfenster_%1_%2").arg(QLatin1String(was), s); };
         {
-            Fenster f;
-            Tstart start(f, s);
+            Tstart start(s);
             start.Timer1->stop();
             aufnehmen(&start, ziel, name("start"));
         }
         auto neu = [&](auto&& schritte, const char* was) {
-            QLabel spr(s);
-            Fenster f;
-            f.spr = &spr;
-            Tprog prog(f);
-            f.prog = &prog;
-            prog.show();
-            prog.FormActivate();
-            schritte(prog);
-            prog.Timer->stop();
-            aufnehmen(&prog, ziel, name(was));
+            Programm programm(s);
+            const Hauptteile p(programm.hauptfenster());
+            p.aktivieren();
+            schritte(p);
+            p.Timer->stop();
+            aufnehmen(&p.fenster, ziel, name(was));
         };
-        neu([](Tprog&) {}, "spielseite");
-        neu([](Tprog& p) { benutzerdefiniert(p, 7, 41, 1); }, "benutzerdefiniert");
-        neu([](Tprog& p) { p.pc->setCurrentIndex(1); }, "druckseite");
-        neu([](Tprog& p) {
+        neu([](const Hauptteile&) {}, "spielseite");
+        neu([](const Hauptteile& p) { benutzerdefiniert(p, 7, 41, 1); }, "benutzerdefiniert");
+        neu([](const Hauptteile& p) { p.seite(1); }, "druckseite");
+        neu([](const Hauptteile& p) {
             benutzerdefiniert(p, 7, 41, 1);
-            p.pc->setCurrentIndex(1);
+            p.seite(1);
         },
             "druckseite_benutzerdefiniert");
-        neu([](Tprog& p) {
-            p.spielstartenClick();
+        neu([](const Hauptteile& p) {
+            p.spielStarten();
             teilweiseSpielen(p);
         },
             "klassisch");
-        neu([](Tprog& p) {
+        neu([](const Hauptteile& p) {
             benutzerdefiniert(p, 0, 3, 0);
-            p.spielstartenClick();
+            p.spielStarten();
             teilweiseSpielen(p);
         },
             "frei3x3");
-        neu([](Tprog& p) {
+        neu([](const Hauptteile& p) {
             benutzerdefiniert(p, 7, 30, 2);
-            p.spielstartenClick();
+            p.spielStarten();
             teilweiseSpielen(p);
         },
             "symbole");
-        neu([](Tprog& p) {
+        neu([](const Hauptteile& p) {
             benutzerdefiniert(p, 5, 30, 4);
-            p.spielstartenClick();
+            p.spielStarten();
             teilweiseSpielen(p);
         },
             "buchstaben");
-        neu([](Tprog& p) {
+        neu([](const Hauptteile& p) {
             benutzerdefiniert(p, 6, 35, 3);
-            p.spielstartenClick();
+            p.spielStarten();
             teilweiseSpielen(p);
         },
             "klassik9x9frei");

@@ -10,14 +10,11 @@
 void aufnahmenHilfe(const QDir& ziel)
 {
     for (const char* sprache : {"de", "en"}) {
-        QLabel spr(QString::fromLatin1(sprache));
-        Fenster f;
-        f.spr = &spr;
         std::unique_ptr<Hilfefenster> w;
-        if (f.deutsch())
-            w = std::make_unique<Thilfe>(f);
+        if (QLatin1String(sprache) == QLatin1String("de"))
+            w = std::make_unique<Thilfe>();
         else
-            w = std::make_unique<Thilfe_en>(f);
+            w = std::make_unique<Thilfe_en>();
         const QString basis = QStringLiteral("hilfe_%1_").arg(QLatin1String(sprache));
         for (int i = 0; i < w->pc->count(); ++i) {
             w->pc->setCurrentIndex(i);

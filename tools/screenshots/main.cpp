@@ -1,8 +1,8 @@
 // screenshots OUT_DIR [AREA...] — renders windows offscreen to PNG files.
 // AREA is one of: brett hauptfenster dialoge druck hilfe (default: all).
 
-#include "app/bedienelemente.h"
 #include "tools/screenshots/aufnahmen.h"
+#include "widgets/stil.h"
 
 #include <QApplication>
 #include <QCoreApplication>

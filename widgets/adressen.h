@@ -21,3 +21,20 @@ inline constexpr const char* adresseDe = "www.velmar.de";
 inline constexpr const char* adresseInt = "www.velmar.com";
 
 }  // namespace webadressen
+
+#include <QChar>
+#include <QString>
+
+// Hands an address to the user's browser. The result is not examined: where
+// no browser starts, nothing visible happens.
+void adresseOeffnen(const QString& adresse);
+
+// The origin letter of every link in the help windows and the catalogue.
+inline constexpr char herkunftHilfe = 'h';
+
+// A link is written as a host with an optional path and no scheme
+// ("velmar.de/support"). The address opened is "http://www." + link +
+// "&rf=su" + origin letter; a bare ".de" or ".com" host gets a slash before
+// the suffix so that the suffix lands in the path and not in the host name.
+// Only the first occurrence of each ending is touched, the ".de" one first.
+QString verweisAdresse(const QString& link, QChar herkunft = QLatin1Char(herkunftHilfe));
