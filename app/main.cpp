@@ -120,13 +120,6 @@ int main(int argc, char** argv)
 
     QApplication::setApplicationName(QStringLiteral("Velmar Sudoku"));
     QApplication::setDesktopFileName(QStringLiteral("velmar-sudoku"));
-    {
-        // Every window of the program carries its symbol.
-        QIcon symbol;
-        for (int g : {16, 24, 32, 48, 64, 128, 256})
-            symbol.addFile(QStringLiteral(":/hauptfenster/symbol%1.png").arg(g), QSize(g, g));
-        QApplication::setWindowIcon(symbol);
-    }
     schriftenEinrichten();
     QApplication::setStyle(new Programmstil);
 
@@ -137,6 +130,15 @@ int main(int argc, char** argv)
         QApplication::installTranslator(&qtTexte);
 
     Programm programm(sprache, true);
+    // After the splash is on the screen: the symbol's seven sizes are read
+    // when it is set, and the splash can do without it that long.
+    {
+        // Every window of the program carries its symbol.
+        QIcon symbol;
+        for (int g : {16, 24, 32, 48, 64, 128, 256})
+            symbol.addFile(QStringLiteral(":/hauptfenster/symbol%1.png").arg(g), QSize(g, g));
+        QApplication::setWindowIcon(symbol);
+    }
     programm.starten();
     return QApplication::exec();
 }

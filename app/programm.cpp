@@ -30,8 +30,8 @@ Programm::Programm(const QString& sprache, bool splashZuerst)
     gewKein_ = behalten(new Tgew_kein(sprache_, prog_));
     gewHigh_ = behalten(new Tgew_high(sprache_, prog_));
     druckfenster_ = behalten(new Tdruckfenster(sprache_, *prog_));
-    hilfe_ = behalten(new Thilfe);
-    hilfeEn_ = behalten(new Thilfe_en);
+    hilfe_ = behalten(new Thilfe(Hilfefenster::Seiten::beimZeigen));
+    hilfeEn_ = behalten(new Thilfe_en(Hilfefenster::Seiten::beimZeigen));
 
     verbinden();
 }

@@ -1,5 +1,7 @@
 #include "app/tstart.h"
 
+#include "widgets/bild.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QtGui/qguiapplication_platform.h>
@@ -42,18 +44,19 @@ Tstart::Tstart(const QString& sprache, QWidget* parent)
     spr->hide();
 
     setFixedSize(300, 200);
-    auto bild = [this](const char* name, const QString& datei) {
+    auto bild = [this](const char* name) {
         auto* l = new KlickLabel(this);
         l->setObjectName(QLatin1String(name));
         l->setGeometry(0, 0, 300, 200);
-        l->setPixmap(QPixmap(datei));
         l->setCursor(Qt::PointingHandCursor);
         connect(l, &KlickLabel::clicked, this, &Tstart::Image1Click);
         l->hide();
         return l;
     };
-    Image1 = bild("Image1", QStringLiteral(":/hauptfenster/start_de.jpg"));
-    Image2 = bild("Image2", QStringLiteral(":/hauptfenster/start_en.jpg"));
+    Image1 = bild("Image1");
+    Image2 = bild("Image2");
+    for (KlickLabel* l : {Image1, Image2})
+        bildBeiBedarf(l, bilddatei(l));
     if (sprache == QLatin1String("de"))
         Image1->show();
     else
@@ -90,7 +93,20 @@ void Tstart::Timer1Timer()
         // middle of the main window on most Linux desktops; out of the way it
         // goes, though it stays open until the program ends.
         hide();
+        // It will not be seen again: its picture and the window system's
+        // copy of its contents are given back.
+        for (KlickLabel* l : {Image1, Image2})
+            if (!l->pixmap().isNull()) {
+                l->clear();
+                bildBeiBedarf(l, bilddatei(l));
+            }
+        destroy();
     }
+}
+
+QString Tstart::bilddatei(const KlickLabel* l) const
+{
+    return l == Image1 ? QStringLiteral(":/hauptfenster/start_de.jpg") : QStringLiteral(":/hauptfenster/start_en.jpg");
 }
 
 void Tstart::Image1Click()

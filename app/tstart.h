@@ -32,4 +32,9 @@ Q_SIGNALS:
 
 protected:
     void changeEvent(QEvent* e) override;
+
+private:
+    // Each picture is read when it is first shown (and again after it was
+    // given back).
+    QString bilddatei(const KlickLabel* bild) const;
 };

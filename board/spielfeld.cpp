@@ -11,18 +11,6 @@
 
 // ---------------------------------------------------------------- tile lists
 
-Kachellisten::Kachellisten()
-{
-    QStringList namen{QStringLiteral("grauliste")};
-    for (char c : elementsaetze) {
-        namen << QString(QChar(c)) + QStringLiteral("normal");
-        namen << QString(QChar(c)) + QStringLiteral("fest");
-    }
-    for (const QString& name : namen) {
-        const QImage streifen(QStringLiteral(":/kacheln/%1.png").arg(name));
-        listen_[name] = zerlegen(streifen);
-    }
-}
 
 std::vector<QPixmap> Kachellisten::zerlegen(const QImage& streifen)
 {
@@ -37,9 +25,19 @@ std::vector<QPixmap> Kachellisten::zerlegen(const QImage& streifen)
 
 const std::vector<QPixmap>& Kachellisten::liste(const QString& name) const
 {
-    static const std::vector<QPixmap> leer;
-    const auto it = listen_.find(name);
-    return it == listen_.end() ? leer : it->second;
+    auto it = listen_.find(name);
+    if (it == listen_.end()) {
+        // Only the program's own lists, so that no other name reads a file.
+        bool bekannt = name == QLatin1String("grauliste");
+        for (char c : elementsaetze)
+            bekannt = bekannt || name == QString(QChar(c)) + QLatin1String("normal") ||
+                      name == QString(QChar(c)) + QLatin1String("fest");
+        std::vector<QPixmap> kacheln;
+        if (bekannt)
+            kacheln = zerlegen(QImage(QStringLiteral(":/kacheln/%1.png").arg(name)));
+        it = listen_.emplace(name, std::move(kacheln)).first;
+    }
+    return it->second;
 }
 
 // ------------------------------------------------------------------- drawing

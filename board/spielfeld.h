@@ -20,15 +20,15 @@ class QTimer;
 // "grauliste" with the two 15 x 15 mark tiles (0 grey, 1 white).
 class Kachellisten {
 public:
-    Kachellisten();  // loads every list from the resources
-    // The list of that name; an empty list for an unknown name.
+    // The list of that name, read from the resources when first asked
+    // for; an empty list for an unknown name.
     const std::vector<QPixmap>& liste(const QString& name) const;
 
     // Cuts a strip of equally wide square tiles (height = tile size) apart.
     static std::vector<QPixmap> zerlegen(const QImage& streifen);
 
 private:
-    std::map<QString, std::vector<QPixmap>> listen_;
+    mutable std::map<QString, std::vector<QPixmap>> listen_;
 };
 
 // Board geometry in picture pixels.

@@ -3,6 +3,7 @@
 #include "dialogs/dialoghilfe.h"
 #include "dialogs/hochcode.h"
 #include "widgets/adressen.h"
+#include "widgets/bild.h"
 #include "widgets/fenster.h"
 
 #include <QEvent>
@@ -47,13 +48,13 @@ Tgew_high::Tgew_high(const Sprachwert& sprache, Hauptfenster* haupt, QWidget* pa
     Image4 = new KlickLabel(this);
     Image4->setObjectName(QStringLiteral("Image4"));
     Image4->setGeometry(0, 0, 400, 340);
-    Image4->setPixmap(QPixmap(QStringLiteral(":/dialoge/gew_high_en.jpg")));
+    bildBeiBedarf(Image4, QStringLiteral(":/dialoge/gew_high_en.jpg"));
     ziehtFenster(Image4);
 
     Image1 = new KlickLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(0, 0, 400, 340);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/dialoge/gew_high_de.jpg")));
+    bildBeiBedarf(Image1, QStringLiteral(":/dialoge/gew_high_de.jpg"));
     ziehtFenster(Image1);
 
     Image2 = new KlickLabel(this);

@@ -1,6 +1,7 @@
 #include "dialogs/tgew_kein.h"
 
 #include "dialogs/dialoghilfe.h"
+#include "widgets/bild.h"
 #include "widgets/fenster.h"
 
 #include <QEvent>
@@ -16,14 +17,14 @@ Tgew_kein::Tgew_kein(const Sprachwert& sprache, Hauptfenster* haupt, QWidget* pa
     Image3 = new KlickLabel(this);
     Image3->setObjectName(QStringLiteral("Image3"));
     Image3->setGeometry(0, 0, 400, 155);
-    Image3->setPixmap(QPixmap(QStringLiteral(":/dialoge/gew_kein_en.jpg")));
+    bildBeiBedarf(Image3, QStringLiteral(":/dialoge/gew_kein_en.jpg"));
     ziehtFenster(Image3);
     Image3->hide();
 
     Image1 = new KlickLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(0, 0, 400, 155);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/dialoge/gew_kein_de.jpg")));
+    bildBeiBedarf(Image1, QStringLiteral(":/dialoge/gew_kein_de.jpg"));
     ziehtFenster(Image1);
     Image1->hide();
 

@@ -2,6 +2,7 @@
 
 #include "help/verweis.h"
 #include "widgets/adressen.h"
+#include "widgets/bild.h"
 #include "widgets/fenster.h"
 #include "widgets/stil.h"
 #include "widgets/texte.h"
@@ -121,7 +122,7 @@ void Seitensteuerung::paintEvent(QPaintEvent*)
 
 // ---------------------------------------------------------------------------
 
-Hilfefenster::Hilfefenster(bool de, QWidget* parent) : QWidget(parent)
+Hilfefenster::Hilfefenster(bool de, Seiten seiten, QWidget* parent) : QWidget(parent), deutsch_(de)
 {
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
@@ -131,7 +132,7 @@ Hilfefenster::Hilfefenster(bool de, QWidget* parent) : QWidget(parent)
 
     kopfbild = new KlickLabel(this);
     kopfbild->setGeometry(0, 0, 543, 100);
-    kopfbild->setPixmap(QPixmap(QStringLiteral(":/hilfe/kopf.jpg")));
+    bildBeiBedarf(kopfbild, QStringLiteral(":/hilfe/kopf.jpg"));
     ziehtFenster(kopfbild);
 
     Bevel2 = new QFrame(this);
@@ -156,13 +157,29 @@ Hilfefenster::Hilfefenster(bool de, QWidget* parent) : QWidget(parent)
     weiter->setFont(standardSchrift(11));
     connect(weiter, &QPushButton::clicked, this, &Hilfefenster::weiterClick);
 
-    seitenFuellen(de);
-    pc->setCurrentIndex(0);
+    if (seiten == Seiten::sofort)
+        seitenBauen();
 
     if (QScreen* s = QGuiApplication::primaryScreen()) {
         const QRect bereich = s->availableGeometry();
         move(bereich.center() - rect().center());
     }
+}
+
+void Hilfefenster::seitenBauen()
+{
+    if (gebaut_)
+        return;
+    gebaut_ = true;
+    seitenFuellen(deutsch_);
+    pc->setCurrentIndex(0);
+    seitenGebaut();
+}
+
+void Hilfefenster::showEvent(QShowEvent* e)
+{
+    seitenBauen();
+    QWidget::showEvent(e);
 }
 
 KlickLabel* Hilfefenster::verweis(QWidget* seite, const QString& link, int links, int oben)
@@ -283,7 +300,7 @@ void Hilfefenster::seitenFuellen(bool de)
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* bild = new QLabel;
-    bild->setPixmap(QPixmap(de ? QStringLiteral(":/hilfe/spenden_de.jpg") : QStringLiteral(":/hilfe/spenden_en.jpg")));
+    bildBeiBedarf(bild, de ? QStringLiteral(":/hilfe/spenden_de.jpg") : QStringLiteral(":/hilfe/spenden_en.jpg"));
     bild->setFixedSize(504, 289);
     box->setWidget(bild);
     verweis(s, software + (de ? QStringLiteral("/spenden") : QStringLiteral("/donate")), 387, 298);
@@ -349,20 +366,26 @@ void Hilfefenster::resizeEvent(QResizeEvent*)
 
 // ---------------------------------------------------------------------------
 
-Thilfe::Thilfe(QWidget* parent) : Hilfefenster(true, parent)
+Thilfe::Thilfe(Seiten seiten, QWidget* parent) : Hilfefenster(true, Seiten::beimZeigen, parent)
 {
     btide1 = zurueck;
     btide2 = weiter;
     Image2 = kopfbild;
     Image2->setObjectName(QStringLiteral("Image2"));
-    frame1 = static_cast<TFrame1*>(katalog);
+    if (seiten == Seiten::sofort)
+        seitenBauen();
 }
 
-Thilfe_en::Thilfe_en(QWidget* parent) : Hilfefenster(false, parent)
+void Thilfe::seitenGebaut() { frame1 = static_cast<TFrame1*>(katalog); }
+
+Thilfe_en::Thilfe_en(Seiten seiten, QWidget* parent) : Hilfefenster(false, Seiten::beimZeigen, parent)
 {
     btien1 = zurueck;
     btien2 = weiter;
     Image3 = kopfbild;
     Image3->setObjectName(QStringLiteral("Image3"));
-    frame2 = static_cast<TFrame2*>(katalog);
+    if (seiten == Seiten::sofort)
+        seitenBauen();
 }
+
+void Thilfe_en::seitenGebaut() { frame2 = static_cast<TFrame2*>(katalog); }

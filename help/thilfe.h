@@ -44,6 +44,13 @@ private:
 class Hilfefenster : public QWidget {
     Q_OBJECT
 public:
+    // When the pages are filled: at once, or when the window is first shown
+    // (start-up makes both help windows, and most runs open neither).
+    enum class Seiten { sofort, beimZeigen };
+
+    // Fills the pages if that has not happened yet.
+    void seitenBauen();
+
     KlickLabel* kopfbild = nullptr;  // Image2 / Image3
     QFrame* Bevel2 = nullptr;
     QFrame* Bevel1 = nullptr;
@@ -58,20 +65,25 @@ public:
     void weiterClick();
 
 protected:
-    Hilfefenster(bool deutsch, QWidget* parent);
+    Hilfefenster(bool deutsch, Seiten seiten, QWidget* parent);
     void resizeEvent(QResizeEvent*) override;
+    void showEvent(QShowEvent*) override;
+    // Called once the pages are filled.
+    virtual void seitenGebaut() {}
 
 private:
     void seitenFuellen(bool deutsch);
     KlickLabel* verweis(QWidget* seite, const QString& link, int links, int oben);
     int pcRechts_ = 17;  // the page control's margin to the right edge
+    bool deutsch_;
+    bool gebaut_ = false;
 };
 
 // The German help window.
 class Thilfe : public Hilfefenster {
     Q_OBJECT
 public:
-    explicit Thilfe(QWidget* parent = nullptr);
+    explicit Thilfe(Seiten seiten = Seiten::sofort, QWidget* parent = nullptr);
 
     QPushButton* btide1 = nullptr;  // back
     QPushButton* btide2 = nullptr;  // next
@@ -80,13 +92,16 @@ public:
 
     void btide1Click() { zurueckClick(); }
     void btide2Click() { weiterClick(); }
+
+protected:
+    void seitenGebaut() override;
 };
 
 // The English help window.
 class Thilfe_en : public Hilfefenster {
     Q_OBJECT
 public:
-    explicit Thilfe_en(QWidget* parent = nullptr);
+    explicit Thilfe_en(Seiten seiten = Seiten::sofort, QWidget* parent = nullptr);
 
     QPushButton* btien1 = nullptr;
     QPushButton* btien2 = nullptr;
@@ -95,4 +110,7 @@ public:
 
     void btien1Click() { zurueckClick(); }
     void btien2Click() { weiterClick(); }
+
+protected:
+    void seitenGebaut() override;
 };

@@ -2,6 +2,7 @@
 
 #include "print/druckdienst.h"
 #include "print/druckmodus.h"
+#include "widgets/bild.h"
 #include "widgets/fenster.h"
 #include "widgets/listenfilter.h"
 #include "widgets/stil.h"
@@ -65,9 +66,13 @@ Tdruckfenster::Tdruckfenster(const Sprachwert& sprache, Druckseite& seite, QWidg
     setFixedSize(400, 155);
     setFont(standardSchrift());
 
-    Image4 = bild(this, 0, 0, QStringLiteral(":/druck/druck_en.jpg"));
+    Image4 = new KlickLabel(this);
+    Image4->setGeometry(0, 0, 400, 155);
+    bildBeiBedarf(Image4, QStringLiteral(":/druck/druck_en.jpg"));
     Image4->hide();
-    Image3 = bild(this, 0, 0, QStringLiteral(":/druck/druck_de.jpg"));
+    Image3 = new KlickLabel(this);
+    Image3->setGeometry(0, 0, 400, 155);
+    bildBeiBedarf(Image3, QStringLiteral(":/druck/druck_de.jpg"));
     Image3->hide();
     for (KlickLabel* hintergrund : {Image4, Image3})
         connect(hintergrund, &KlickLabel::pressed, this, &Tdruckfenster::Image3MouseDown);

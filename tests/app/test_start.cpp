@@ -47,8 +47,11 @@ private Q_SLOTS:
         // The picture of the language, and only that one.
         QCOMPARE(!start->Image1->isHidden(), sprache == QLatin1String("de"));
         QCOMPARE(!start->Image2->isHidden(), sprache == QLatin1String("en"));
-        QVERIFY(!start->Image1->pixmap().isNull());
-        QVERIFY(!start->Image2->pixmap().isNull());
+        start->show();
+        QCOMPARE((sprache == QLatin1String("de") ? start->Image1 : start->Image2)->pixmap().size(), QSize(300, 200));
+        // The other language's picture is never read.
+        QVERIFY((sprache == QLatin1String("de") ? start->Image2 : start->Image1)->pixmap().isNull());
+        start->hide();
         QCOMPARE(start->size(), QSize(300, 200));
         QVERIFY(start->windowFlags() & Qt::FramelessWindowHint);
         QVERIFY(start->windowFlags() & Qt::WindowStaysOnTopHint);
@@ -84,8 +87,11 @@ private Q_SLOTS:
         s->Timer1Timer();  // tick 101
         QCOMPARE(s->deckkraft, 0);
         QVERIFY(!s->Timer1->isActive());
-        // Faded out, it no longer stands in front of the main window.
+        // Faded out, it no longer stands in front of the main window, and it
+        // has given back its picture and its window.
         QVERIFY(!s->isVisible());
+        QVERIFY(s->Image2->pixmap().isNull());
+        QVERIFY(!s->windowHandle());
         QCOMPARE(s->zaehler, 101);
     }
 

@@ -30,7 +30,11 @@ private Q_SLOTS:
         const Thilfe& hilfe = programm.hilfe();
         const Thilfe_en& hilfe_en = programm.hilfeEn();
         p.aktivieren();
+        // Neither window has filled its pages yet; the one shown does.
+        QCOMPARE(hilfe.pc->count() + hilfe_en.pc->count(), 0);
         nutzer::klicken(p.Label2);
+        QCOMPARE((deutsch ? hilfe.pc : hilfe_en.pc)->count(), 5);
+        QCOMPARE((deutsch ? hilfe_en.pc : hilfe.pc)->count(), 0);
         QCOMPARE(hilfe.isVisible(), deutsch);
         QCOMPARE(hilfe_en.isVisible(), !deutsch);
         // Not modal: the main window stays usable beside it.

@@ -51,7 +51,12 @@ private Q_SLOTS:
             QCOMPARE(d.Label1->isHidden(), !de);
             QCOMPARE(d.Image3->isHidden(), !de);
             QCOMPARE(d.Image4->isHidden(), de);
-            QVERIFY(!d.Image3->pixmap().isNull() && !d.Image4->pixmap().isNull());
+            // The picture of the language, read when the window first shows it.
+            QVERIFY(d.Image3->pixmap().isNull() && d.Image4->pixmap().isNull());
+            d.show();
+            QCOMPARE((de ? d.Image3 : d.Image4)->pixmap().size(), QSize(400, 155));
+            QVERIFY((de ? d.Image4 : d.Image3)->pixmap().isNull());
+            d.hide();
             QCOMPARE(d.Label3->text(), de ? QStringLiteral("Drucken") : QStringLiteral("Print"));
             QCOMPARE(d.Label4->text(), de ? QStringLiteral("Abbrechen") : QStringLiteral("Cancel"));
 
