@@ -193,150 +193,41 @@ KlickLabel* Hilfefenster::verweis(QWidget* seite, const QString& link, int links
 
 void Hilfefenster::seitenFuellen(bool de)
 {
-    const QString software = QString::fromLatin1(de ? webadressen::softwareDe : webadressen::softwareInt);
-    const QString persoenlich = QString::fromLatin1(de ? webadressen::persoenlichDe : webadressen::persoenlichInt);
-    constexpr int breite = 495;
-
-    // Page 1: playing, and where to turn with questions.
-    QWidget* s = pc->neueSeite(de ? QStringLiteral("Hilfe") : QStringLiteral("Help"), QStringLiteral("pc_hilfe"));
-    if (de) {
-        ueberschrift(s, QStringLiteral("Hilfe"), 5, 5);
-        absatz(s, QStringLiteral("Das Programm zeigt Ihnen das Spielfeld, daneben die Spalte mit den Einstellungen und "
-                                 "darin ein kleines Hilfefeld, das Ihnen immer sagt, was Sie gerade tun können. Klicken "
-                                 "Sie auf \"Spiel starten\", warten Sie, bis das Rätsel erzeugt ist, und wählen Sie "
-                                 "dann in jedem Feld die richtige Zahl."),
-               5, 28, breite, 54);
-        absatz(s, QStringLiteral("Unter \"Spiel\" und \"Benutzerdefiniert\" finden Sie neben dem klassischen Sudoku "
-                                 "auch freie Varianten sowie Symbole und Buchstaben anstelle der Zahlen. Im "
-                                 "\"Druckmodus\" erzeugen Sie die Rätsel wie beim Spielen und drucken sie aus."),
-               5, 88, breite, 42);
-        absatz(s, QStringLiteral("Ausführliche Hinweise zu allen Einstellungen und Spielregeln finden Sie auf der "
-                                 "Seite des Programms im Internet:"),
-               5, 136, breite, 42);
-        verweis(s, software + QStringLiteral("/sudoku"), 329, 196);
-        ueberschrift(s, QStringLiteral("Ihre Anliegen"), 5, 210);
-        absatz(s, QStringLiteral("Haben Sie Vorschläge, Kritik oder Wünsche? Wir freuen uns über jede Nachricht und "
-                                 "lesen sie alle. Schreiben Sie uns bitte über das Support-Formular auf der Seite des "
-                                 "Programms:"),
-               5, 233, breite, 42);
-        verweis(s, software + QStringLiteral("/support"), 329, 287);
-    } else {
-        ueberschrift(s, QStringLiteral("Help"), 5, 5);
-        absatz(s, QStringLiteral("The program shows you the board, beside it the column of settings and in it a small "
-                                 "help box that always tells you what you can do right now. Click \"Start Game\", wait "
-                                 "until the puzzle has been made, and then choose the right number in every field."),
-               5, 28, breite, 54);
-        absatz(s, QStringLiteral("Under \"Game\" and \"User Defined\" you will find free variants besides the classic "
-                                 "Sudoku, and symbols and letters instead of numbers. In \"Print Mode\" you make "
-                                 "puzzles just as in play mode and print them on paper."),
-               5, 88, breite, 42);
-        absatz(s, QStringLiteral("You will find detailed notes on all settings and rules on the program's web page:"),
-               5, 136, breite, 42);
-        verweis(s, software + QStringLiteral("/sudoku"), 336, 192);
-        ueberschrift(s, QStringLiteral("Your Converns"), 5, 223);
-        absatz(s, QStringLiteral("Do you have suggestions, criticism or wishes? We are glad about every message and "
-                                 "read them all. Please write to us through the support form on the program's page:"),
-               5, 246, breite, 36);
-        verweis(s, software + QStringLiteral("/support"), 336, 284);
-    }
-
-    // Page 2: the maker's other services.
-    s = pc->neueSeite(de ? QStringLiteral("Empfehlungen") : QStringLiteral("Regards"), QStringLiteral("pc_empf"));
-    ueberschrift(s, QStringLiteral("Webdesign"), 5, 5);
-    if (de) {
-        absatz(s, QStringLiteral("Sie brauchen eine Internetseite für Ihren Verein, Ihr Geschäft oder Ihre Familie? "
-                                 "Velmar Media gestaltet Webseiten, die gut aussehen, schnell laden und sich leicht "
-                                 "pflegen lassen."),
-               5, 28, breite, 42);
-        absatz(s, QStringLiteral("Von der ersten Idee über Entwurf und Umsetzung bis zur Betreuung erhalten Sie alles "
-                                 "aus einer Hand, zu fairen Preisen. Mehr dazu erfahren Sie hier:"),
-               5, 74, breite, 42);
-        verweis(s, persoenlich + QStringLiteral("/webdesign"), 329, 122);
-        ueberschrift(s, QStringLiteral("Individuelle Software"), 5, 135);
-        absatz(s, QStringLiteral("Kein fertiges Programm passt genau zu Ihren Aufgaben? Dann entwickeln wir eine "
-                                 "Software, die auf Ihre Arbeitsweise zugeschnitten ist: vom kleinen Hilfsprogramm bis "
-                                 "zur umfangreichen Anwendung für Ihr Unternehmen. Fragen Sie uns einfach:"),
-               5, 158, breite, 56);
-        verweis(s, software + QStringLiteral("/individuell"), 329, 233);
-        ueberschrift(s, QStringLiteral("Mehr Service für Sie"), 5, 248);
-        absatz(s, QStringLiteral("Einen Überblick über alle Leistungen von Velmar Media finden Sie auf unserer "
-                                 "Internetseite:"),
-               5, 271, breite, 28);
-        verweis(s, persoenlich, 329, 295);
-    } else {
-        absatz(s, QStringLiteral("Do you need a web site for your club, your business or your family? Velmar Media "
-                                 "designs web sites that look good, load fast and are easy to keep up to date."),
-               5, 28, breite, 42);
-        absatz(s, QStringLiteral("From the first idea through design and building to looking after it, you get "
-                                 "everything from one source, at fair prices. Find out more here:"),
-               5, 74, breite, 42);
-        verweis(s, persoenlich + QStringLiteral("/webdesign"), 329, 122);
-        ueberschrift(s, QStringLiteral("Individual Software"), 5, 135);
-        absatz(s, QStringLiteral("No ready-made program fits your tasks exactly? Then we develop software that is cut "
-                                 "to the way you work, from a small tool to a large application for your company."),
-               5, 158, breite, 30);
-        absatz(s, QStringLiteral("Tell us what you need, and we will gladly make you an offer:"), 5, 200, breite, 28);
-        verweis(s, software + QStringLiteral("/individual"), 329, 240);
-        ueberschrift(s, QStringLiteral("More Service for You"), 5, 254);
-        absatz(s, QStringLiteral("You will find an overview of all services by Velmar Media on our web site:"), 5, 277,
-               breite, 16);
-        verweis(s, persoenlich, 329, 293);
-    }
-
-    // Page 3: the catalogue.
-    s = pc->neueSeite(QStringLiteral("Software"), QStringLiteral("pc_software"));
-    if (de)
-        katalog = new TFrame1(s);
-    else
-        katalog = new TFrame2(s);
-    katalog->setGeometry(-1, 0, 511, 311);
-
-    // Page 4: why donate.
-    s = pc->neueSeite(de ? QStringLiteral("Wieso spenden?") : QStringLiteral("Why Donate?"),
-                      QStringLiteral("pc_spenden"));
-    auto* box = new QScrollArea(s);
-    box->setGeometry(3, 3, 504, 291);
-    box->setFrameStyle(QFrame::NoFrame);
-    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    auto* bild = new QLabel;
-    bildBeiBedarf(bild, de ? QStringLiteral(":/hilfe/spenden_de.jpg") : QStringLiteral(":/hilfe/spenden_en.jpg"));
-    bild->setFixedSize(504, 289);
-    box->setWidget(bild);
-    verweis(s, software + (de ? QStringLiteral("/spenden") : QStringLiteral("/donate")), 387, 298);
-
-    // Page 5: terms of use.
-    s = pc->neueSeite(de ? QStringLiteral("Nutzungsbedingungen") : QStringLiteral("Terms of Use"),
-                      QStringLiteral("pc_lizenz"));
-    if (de) {
-        ueberschrift(s, QStringLiteral("Nutzungsbedingungen"), 5, 5);
-        absatz(s, QStringLiteral("Velmar Sudoku ist kostenlos. Sie dürfen das Programm privat und beruflich auf "
-                                 "beliebig vielen Rechnern benutzen und es unverändert weitergeben, solange Sie dafür "
-                                 "kein Geld verlangen. Das Programm zu verändern, zu zerlegen oder zu verkaufen ist "
-                                 "nicht gestattet."),
-               5, 28, breite, 56);
-        absatz(s, QStringLiteral("Das Programm wurde sorgfältig entwickelt und geprüft. Es wird dennoch so angeboten, "
-                                 "wie es ist, ohne Gewähr dafür, dass es fehlerfrei ist oder sich für einen bestimmten "
-                                 "Zweck eignet. Für Schäden durch seinen Gebrauch haften wir nur, soweit das Gesetz es "
-                                 "zwingend vorschreibt."),
-               5, 90, breite, 56);
-        absatz(s, QStringLiteral("© Velmar Media. Alle Rechte vorbehalten. Die vollständigen Nutzungsbedingungen "
-                                 "finden Sie hier:"),
-               5, 152, breite, 42);
-        verweis(s, software + QStringLiteral("/lizenz"), 329, 196);
-    } else {
-        ueberschrift(s, QStringLiteral("Terms of Use"), 5, 5);
-        absatz(s, QStringLiteral("Velmar Sudoku is free of charge. You may use the program at home and at work on as "
-                                 "many computers as you like and pass it on unchanged, as long as you ask no money for "
-                                 "it. Changing, taking apart or selling the program is not allowed."),
-               5, 28, breite, 56);
-        absatz(s, QStringLiteral("The program has been developed and tested with care. It is nevertheless offered as "
-                                 "it is, without any warranty that it is free of errors or fit for a particular "
-                                 "purpose. We are liable for damage caused by its use only as far as the law requires."),
-               5, 90, breite, 56);
-        absatz(s, QStringLiteral("© Velmar Media. All rights reserved. You will find the full terms of use here:"), 5,
-               152, breite, 42);
-        verweis(s, software + QStringLiteral("/license"), 336, 196);
+    const Texte& t = texte(de);
+    static const char* const namen[5] = {"pc_hilfe", "pc_empf", "pc_software", "pc_spenden", "pc_lizenz"};
+    for (size_t i = 0; i < 5; ++i) {
+        QWidget* s = pc->neueSeite(t.hilfeReiter[i], QLatin1String(namen[i]));
+        if (i == 2) {
+            // The catalogue.
+            if (de)
+                katalog = new TFrame1(s);
+            else
+                katalog = new TFrame2(s);
+            katalog->setGeometry(-1, 0, 511, 311);
+        } else if (i == 3) {
+            // Why donate: a picture, and the link below it.
+            auto* box = new QScrollArea(s);
+            box->setGeometry(3, 3, 504, 291);
+            box->setFrameStyle(QFrame::NoFrame);
+            box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            auto* bild = new QLabel;
+            bildBeiBedarf(bild, t.spendenBild);
+            bild->setFixedSize(504, 289);
+            box->setWidget(bild);
+        }
+        for (const Hilfebaustein& b : t.hilfeSeiten[i])
+            switch (b.art) {
+            case Hilfebaustein::Ueberschrift:
+                ueberschrift(s, b.text, b.links, b.oben);
+                break;
+            case Hilfebaustein::Absatz:
+                absatz(s, b.text, b.links, b.oben, b.breite, b.hoehe);
+                break;
+            case Hilfebaustein::Verweis:
+                verweis(s, b.text, b.links, b.oben);
+                break;
+            }
     }
 }
 

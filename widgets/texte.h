@@ -8,6 +8,16 @@
 #include <QString>
 
 #include <array>
+#include <vector>
+
+// One piece of a help page, placed on the page: a heading, a paragraph
+// (wrapped in breite x hoehe) or a link (its text is the link, host and path).
+struct Hilfebaustein {
+    enum Art { Ueberschrift, Absatz, Verweis };
+    Art art;
+    QString text;
+    int links, oben, breite, hoehe;
+};
 
 struct Texte {
     QString sprache;  // "de" or "en"
@@ -45,8 +55,13 @@ struct Texte {
     QString angehalten;                          // %1 the printer
     QString aufgedecktKeineZahl;
 
-    // Help windows.
+    // Help windows: the tabs of the five pages and what stands on them
+    // (the catalogue page has its own table; the donation page holds its
+    // picture and a link).
     QString zurueck, weiter;
+    std::array<QString, 5> hilfeReiter;
+    std::array<std::vector<Hilfebaustein>, 5> hilfeSeiten;
+    QString spendenBild;
 };
 
 // The table of a language.

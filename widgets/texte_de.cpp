@@ -76,6 +76,43 @@ const Texte& texteDe()
 
         t.zurueck = QStringLiteral("<< zurück");
         t.weiter = QStringLiteral("weiter >>");
+        t.hilfeReiter = {QStringLiteral("Hilfe"), QStringLiteral("Empfehlungen"), QStringLiteral("Software"),
+                         QStringLiteral("Wieso spenden?"), QStringLiteral("Nutzungsbedingungen")};
+        t.hilfeSeiten[0] = {
+            {Hilfebaustein::Ueberschrift, QStringLiteral("Hilfe"), 5, 5, 0, 0},
+            {Hilfebaustein::Absatz, QStringLiteral("Das Programm zeigt Ihnen das Spielfeld, daneben die Spalte mit den Einstellungen und " "darin ein kleines Hilfefeld, das Ihnen immer sagt, was Sie gerade tun können. Klicken " "Sie auf \"Spiel starten\", warten Sie, bis das Rätsel erzeugt ist, und wählen Sie " "dann in jedem Feld die richtige Zahl."), 5, 28, 495, 54},
+            {Hilfebaustein::Absatz, QStringLiteral("Unter \"Spiel\" und \"Benutzerdefiniert\" finden Sie neben dem klassischen Sudoku " "auch freie Varianten sowie Symbole und Buchstaben anstelle der Zahlen. Im " "\"Druckmodus\" erzeugen Sie die Rätsel wie beim Spielen und drucken sie aus."), 5, 88, 495, 42},
+            {Hilfebaustein::Absatz, QStringLiteral("Ausführliche Hinweise zu allen Einstellungen und Spielregeln finden Sie auf der " "Seite des Programms im Internet:"), 5, 136, 495, 42},
+            {Hilfebaustein::Verweis, QLatin1String(webadressen::softwareDe) + QStringLiteral("/sudoku"), 329, 196, 0, 0},
+            {Hilfebaustein::Ueberschrift, QStringLiteral("Ihre Anliegen"), 5, 210, 0, 0},
+            {Hilfebaustein::Absatz, QStringLiteral("Haben Sie Vorschläge, Kritik oder Wünsche? Wir freuen uns über jede Nachricht und " "lesen sie alle. Schreiben Sie uns bitte über das Support-Formular auf der Seite des " "Programms:"), 5, 233, 495, 42},
+            {Hilfebaustein::Verweis, QLatin1String(webadressen::softwareDe) + QStringLiteral("/support"), 329, 287, 0, 0},
+        };
+        t.hilfeSeiten[1] = {
+            {Hilfebaustein::Ueberschrift, QStringLiteral("Webdesign"), 5, 5, 0, 0},
+            {Hilfebaustein::Absatz, QStringLiteral("Sie brauchen eine Internetseite für Ihren Verein, Ihr Geschäft oder Ihre Familie? " "Velmar Media gestaltet Webseiten, die gut aussehen, schnell laden und sich leicht " "pflegen lassen."), 5, 28, 495, 42},
+            {Hilfebaustein::Absatz, QStringLiteral("Von der ersten Idee über Entwurf und Umsetzung bis zur Betreuung erhalten Sie alles " "aus einer Hand, zu fairen Preisen. Mehr dazu erfahren Sie hier:"), 5, 74, 495, 42},
+            {Hilfebaustein::Verweis, QLatin1String(webadressen::persoenlichDe) + QStringLiteral("/webdesign"), 329, 122, 0, 0},
+            {Hilfebaustein::Ueberschrift, QStringLiteral("Individuelle Software"), 5, 135, 0, 0},
+            {Hilfebaustein::Absatz, QStringLiteral("Kein fertiges Programm passt genau zu Ihren Aufgaben? Dann entwickeln wir eine " "Software, die auf Ihre Arbeitsweise zugeschnitten ist: vom kleinen Hilfsprogramm bis " "zur umfangreichen Anwendung für Ihr Unternehmen. Fragen Sie uns einfach:"), 5, 158, 495, 56},
+            {Hilfebaustein::Verweis, QLatin1String(webadressen::softwareDe) + QStringLiteral("/individuell"), 329, 233, 0, 0},
+            {Hilfebaustein::Ueberschrift, QStringLiteral("Mehr Service für Sie"), 5, 248, 0, 0},
+            {Hilfebaustein::Absatz, QStringLiteral("Einen Überblick über alle Leistungen von Velmar Media finden Sie auf unserer " "Internetseite:"), 5, 271, 495, 28},
+            {Hilfebaustein::Verweis, QString::fromLatin1(webadressen::persoenlichDe), 329, 295, 0, 0},
+        };
+        t.hilfeSeiten[2] = {
+        };
+        t.hilfeSeiten[3] = {
+            {Hilfebaustein::Verweis, QLatin1String(webadressen::softwareDe) + QStringLiteral("/spenden"), 387, 298, 0, 0},
+        };
+        t.hilfeSeiten[4] = {
+            {Hilfebaustein::Ueberschrift, QStringLiteral("Nutzungsbedingungen"), 5, 5, 0, 0},
+            {Hilfebaustein::Absatz, QStringLiteral("Velmar Sudoku ist kostenlos. Sie dürfen das Programm privat und beruflich auf " "beliebig vielen Rechnern benutzen und es unverändert weitergeben, solange Sie dafür " "kein Geld verlangen. Das Programm zu verändern, zu zerlegen oder zu verkaufen ist " "nicht gestattet."), 5, 28, 495, 56},
+            {Hilfebaustein::Absatz, QStringLiteral("Das Programm wurde sorgfältig entwickelt und geprüft. Es wird dennoch so angeboten, " "wie es ist, ohne Gewähr dafür, dass es fehlerfrei ist oder sich für einen bestimmten " "Zweck eignet. Für Schäden durch seinen Gebrauch haften wir nur, soweit das Gesetz es " "zwingend vorschreibt."), 5, 90, 495, 56},
+            {Hilfebaustein::Absatz, QStringLiteral("© Velmar Media. Alle Rechte vorbehalten. Die vollständigen Nutzungsbedingungen " "finden Sie hier:"), 5, 152, 495, 42},
+            {Hilfebaustein::Verweis, QLatin1String(webadressen::softwareDe) + QStringLiteral("/lizenz"), 329, 196, 0, 0},
+        };
+        t.spendenBild = QStringLiteral(":/hilfe/spenden_de.jpg");
         return t;
     }();
     return t;

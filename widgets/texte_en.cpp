@@ -74,6 +74,44 @@ const Texte& texteEn()
 
         t.zurueck = QStringLiteral("<< back");
         t.weiter = QStringLiteral("next >>");
+        t.hilfeReiter = {QStringLiteral("Help"), QStringLiteral("Regards"), QStringLiteral("Software"),
+                         QStringLiteral("Why Donate?"), QStringLiteral("Terms of Use")};
+        t.hilfeSeiten[0] = {
+            {Hilfebaustein::Ueberschrift, QStringLiteral("Help"), 5, 5, 0, 0},
+            {Hilfebaustein::Absatz, QStringLiteral("The program shows you the board, beside it the column of settings and in it a small " "help box that always tells you what you can do right now. Click \"Start Game\", wait " "until the puzzle has been made, and then choose the right number in every field."), 5, 28, 495, 54},
+            {Hilfebaustein::Absatz, QStringLiteral("Under \"Game\" and \"User Defined\" you will find free variants besides the classic " "Sudoku, and symbols and letters instead of numbers. In \"Print Mode\" you make " "puzzles just as in play mode and print them on paper."), 5, 88, 495, 42},
+            {Hilfebaustein::Absatz, QStringLiteral("You will find detailed notes on all settings and rules on the program's web page:"), 5, 136, 495, 42},
+            {Hilfebaustein::Verweis, QLatin1String(webadressen::softwareInt) + QStringLiteral("/sudoku"), 336, 192, 0, 0},
+            {Hilfebaustein::Ueberschrift, QStringLiteral("Your Converns"), 5, 223, 0, 0},
+            {Hilfebaustein::Absatz, QStringLiteral("Do you have suggestions, criticism or wishes? We are glad about every message and " "read them all. Please write to us through the support form on the program's page:"), 5, 246, 495, 36},
+            {Hilfebaustein::Verweis, QLatin1String(webadressen::softwareInt) + QStringLiteral("/support"), 336, 284, 0, 0},
+        };
+        t.hilfeSeiten[1] = {
+            {Hilfebaustein::Ueberschrift, QStringLiteral("Webdesign"), 5, 5, 0, 0},
+            {Hilfebaustein::Absatz, QStringLiteral("Do you need a web site for your club, your business or your family? Velmar Media " "designs web sites that look good, load fast and are easy to keep up to date."), 5, 28, 495, 42},
+            {Hilfebaustein::Absatz, QStringLiteral("From the first idea through design and building to looking after it, you get " "everything from one source, at fair prices. Find out more here:"), 5, 74, 495, 42},
+            {Hilfebaustein::Verweis, QLatin1String(webadressen::persoenlichInt) + QStringLiteral("/webdesign"), 329, 122, 0, 0},
+            {Hilfebaustein::Ueberschrift, QStringLiteral("Individual Software"), 5, 135, 0, 0},
+            {Hilfebaustein::Absatz, QStringLiteral("No ready-made program fits your tasks exactly? Then we develop software that is cut " "to the way you work, from a small tool to a large application for your company."), 5, 158, 495, 30},
+            {Hilfebaustein::Absatz, QStringLiteral("Tell us what you need, and we will gladly make you an offer:"), 5, 200, 495, 28},
+            {Hilfebaustein::Verweis, QLatin1String(webadressen::softwareInt) + QStringLiteral("/individual"), 329, 240, 0, 0},
+            {Hilfebaustein::Ueberschrift, QStringLiteral("More Service for You"), 5, 254, 0, 0},
+            {Hilfebaustein::Absatz, QStringLiteral("You will find an overview of all services by Velmar Media on our web site:"), 5, 277, 495, 16},
+            {Hilfebaustein::Verweis, QString::fromLatin1(webadressen::persoenlichInt), 329, 293, 0, 0},
+        };
+        t.hilfeSeiten[2] = {
+        };
+        t.hilfeSeiten[3] = {
+            {Hilfebaustein::Verweis, QLatin1String(webadressen::softwareInt) + QStringLiteral("/donate"), 387, 298, 0, 0},
+        };
+        t.hilfeSeiten[4] = {
+            {Hilfebaustein::Ueberschrift, QStringLiteral("Terms of Use"), 5, 5, 0, 0},
+            {Hilfebaustein::Absatz, QStringLiteral("Velmar Sudoku is free of charge. You may use the program at home and at work on as " "many computers as you like and pass it on unchanged, as long as you ask no money for " "it. Changing, taking apart or selling the program is not allowed."), 5, 28, 495, 56},
+            {Hilfebaustein::Absatz, QStringLiteral("The program has been developed and tested with care. It is nevertheless offered as " "it is, without any warranty that it is free of errors or fit for a particular " "purpose. We are liable for damage caused by its use only as far as the law requires."), 5, 90, 495, 56},
+            {Hilfebaustein::Absatz, QStringLiteral("© Velmar Media. All rights reserved. You will find the full terms of use here:"), 5, 152, 495, 42},
+            {Hilfebaustein::Verweis, QLatin1String(webadressen::softwareInt) + QStringLiteral("/license"), 336, 196, 0, 0},
+        };
+        t.spendenBild = QStringLiteral(":/hilfe/spenden_en.jpg");
         return t;
     }();
     return t;
