@@ -176,10 +176,11 @@ void Hilfefenster::seitenBauen()
     seitenGebaut();
 }
 
-void Hilfefenster::showEvent(QShowEvent* e)
+void Hilfefenster::setVisible(bool sichtbar)
 {
-    seitenBauen();
-    QWidget::showEvent(e);
+    if (sichtbar)
+        seitenBauen();
+    QWidget::setVisible(sichtbar);
 }
 
 KlickLabel* Hilfefenster::verweis(QWidget* seite, const QString& link, int links, int oben)

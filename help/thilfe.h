@@ -67,7 +67,9 @@ public:
 protected:
     Hilfefenster(bool deutsch, Seiten seiten, QWidget* parent);
     void resizeEvent(QResizeEvent*) override;
-    void showEvent(QShowEvent*) override;
+    // Fills the pages before the window is first shown, so that they are
+    // shown with it.
+    void setVisible(bool sichtbar) override;
     // Called once the pages are filled.
     virtual void seitenGebaut() {}
 

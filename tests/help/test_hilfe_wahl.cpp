@@ -34,6 +34,10 @@ private Q_SLOTS:
         QCOMPARE(hilfe.pc->count() + hilfe_en.pc->count(), 0);
         nutzer::klicken(p.Label2);
         QCOMPARE((deutsch ? hilfe.pc : hilfe_en.pc)->count(), 5);
+        // Filled before it was shown: the pages show with it.
+        const Hilfefenster& gezeigt = deutsch ? static_cast<const Hilfefenster&>(hilfe) : hilfe_en;
+        QVERIFY(gezeigt.pc->currentWidget()->isVisible());
+        QVERIFY(gezeigt.verweise.front()->isVisible());
         QCOMPARE((deutsch ? hilfe_en.pc : hilfe.pc)->count(), 0);
         QCOMPARE(hilfe.isVisible(), deutsch);
         QCOMPARE(hilfe_en.isVisible(), !deutsch);
