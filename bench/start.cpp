@@ -2,7 +2,8 @@
 // process is mapped, and the resident memory three seconds after its last
 // window appeared, for the program beside a bare Qt window (a label shown at
 // once), taken in turns on the same server so that both see the same load.
-//   build/bench/bench_start [rounds]
+//   build/bench/bench_start [rounds] [scale]
+// With a scale (2 for a screen at 200 %) both run with QT_SCALE_FACTOR set.
 // Starts its own Xvfb; needs Xvfb and xev (x11-utils).
 #include "bench/messung.h"
 
@@ -83,6 +84,8 @@ struct Ergebnis {
 
 // One start: exec -> first map; then, after `fenster` maps in all, three
 // seconds of rest before the memory is read.
+QByteArray massstab;  // QT_SCALE_FACTOR for both, empty for none
+
 bool einmal(Kartenwacht& wacht, const QString& programm, const QString& anzeige, int fenster, Ergebnis& e)
 {
     wacht.vergessen();
@@ -90,6 +93,8 @@ bool einmal(Kartenwacht& wacht, const QString& programm, const QString& anzeige,
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("DISPLAY"), anzeige);
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    if (!massstab.isEmpty())
+        env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::fromLatin1(massstab));
     p.setProcessEnvironment(env);
     p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     const auto t0 = std::chrono::steady_clock::now();
@@ -114,6 +119,8 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     const int runden = argc > 1 ? std::max(1, std::atoi(argv[1])) : 8;
+    if (argc > 2)
+        massstab = argv[2];
     const QString dir = QCoreApplication::applicationDirPath();
     const QString programm = dir + QStringLiteral("/../app/velmar-sudoku");
     const QString leer = dir + QStringLiteral("/leeres_fenster");

@@ -12,20 +12,24 @@
 // ---------------------------------------------------------------- tile lists
 
 
-std::vector<QPixmap> Kachellisten::zerlegen(const QImage& streifen)
+std::vector<QPixmap> Kachellisten::zerlegen(const QImage& streifen, int stufe)
 {
     std::vector<QPixmap> kacheln;
     const int seite = streifen.height();
     if (seite <= 0)
         return kacheln;
-    for (int links = 0; links + seite <= streifen.width(); links += seite)
-        kacheln.push_back(QPixmap::fromImage(streifen.copy(links, 0, seite, seite)));
+    for (int links = 0; links + seite <= streifen.width(); links += seite) {
+        QPixmap kachel = QPixmap::fromImage(streifen.copy(links, 0, seite, seite));
+        kachel.setDevicePixelRatio(stufe);
+        kacheln.push_back(kachel);
+    }
     return kacheln;
 }
 
-const std::vector<QPixmap>& Kachellisten::liste(const QString& name) const
+const std::vector<QPixmap>& Kachellisten::liste(const QString& name, int stufe) const
 {
-    auto it = listen_.find(name);
+    stufe = std::clamp(stufe, 1, 3);
+    auto it = listen_.find({name, stufe});
     if (it == listen_.end()) {
         // Only the program's own lists, so that no other name reads a file.
         bool bekannt = name == QLatin1String("grauliste");
@@ -33,9 +37,14 @@ const std::vector<QPixmap>& Kachellisten::liste(const QString& name) const
             bekannt = bekannt || name == QString(QChar(c)) + QLatin1String("normal") ||
                       name == QString(QChar(c)) + QLatin1String("fest");
         std::vector<QPixmap> kacheln;
-        if (bekannt)
-            kacheln = zerlegen(QImage(QStringLiteral(":/kacheln/%1.png").arg(name)));
-        it = listen_.emplace(name, std::move(kacheln)).first;
+        if (bekannt) {
+            const QString datei = stufe == 1 ? QStringLiteral(":/kacheln/%1.png").arg(name)
+                                             : QStringLiteral(":/kacheln/%1@%2x.png").arg(name).arg(stufe);
+            kacheln = zerlegen(QImage(datei), stufe);
+            if (kacheln.empty() && stufe > 1)
+                kacheln = liste(name, 1);  // no finer strip: the plain tiles, scaled up
+        }
+        it = listen_.emplace(std::make_pair(name, stufe), std::move(kacheln)).first;
     }
     return it->second;
 }
@@ -78,7 +87,10 @@ void linien(QPainter& p, int n, int rechterRand, bool klassisch)
 int rechterRandVon(const QPainter& p, int n)
 {
     const int kante = n * zellenPixel;
-    return p.device() ? std::max(kante, p.device()->width()) : kante;
+    if (!p.device())
+        return kante;
+    const qreal r = p.device()->devicePixelRatioF();
+    return std::max(kante, int(std::ceil(p.device()->width() / r)));
 }
 
 }  // namespace
@@ -99,7 +111,28 @@ void zeichneAusgabe(QPainter& p, const Spielzustand& z, const Kachellisten& list
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
 
-    const auto& grau = listen.liste(QStringLiteral("grauliste"));
+    // A finer picture takes the tiles drawn for it; where its ratio lies
+    // between the steps, each cell is stretched to whole device pixels.
+    const qreal r = p.device() ? p.device()->devicePixelRatioF() : 1.0;
+    const int stufe = r <= 1.0 ? 1 : r <= 2.0 ? 2 : 3;
+    const bool genau = std::abs(r - stufe) < 1e-6;
+    if (!genau)
+        p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    const auto ziel = [&](int links, int oben, int kante) {
+        if (genau)
+            return QRectF(links, oben, kante, kante);
+        const double x0 = std::round(links * r), y0 = std::round(oben * r);
+        const double x1 = std::round((links + kante) * r), y1 = std::round((oben + kante) * r);
+        return QRectF(x0 / r, y0 / r, (x1 - x0) / r, (y1 - y0) / r);
+    };
+    const auto malen = [&](int links, int oben, int kante, const QPixmap& bild) {
+        if (stufe == 1 && genau)
+            p.drawPixmap(links, oben, bild);
+        else
+            p.drawPixmap(ziel(links, oben, kante), bild, QRectF(bild.rect()));
+    };
+
+    const auto& grau = listen.liste(QStringLiteral("grauliste"), stufe);
     const size_t markenIndex = z.elemente == 'K' ? 1 : 0;
     const QPixmap* markenbild = markenIndex < grau.size() ? &grau[markenIndex] : nullptr;
 
@@ -111,8 +144,8 @@ void zeichneAusgabe(QPainter& p, const Spielzustand& z, const Kachellisten& list
     y2 = std::min(y2, n);
 
     const QString buchstabe(QChar(z.elemente));
-    const auto& normal = listen.liste(buchstabe + QStringLiteral("normal"));
-    const auto& fest = listen.liste(buchstabe + QStringLiteral("fest"));
+    const auto& normal = listen.liste(buchstabe + QStringLiteral("normal"), stufe);
+    const auto& fest = listen.liste(buchstabe + QStringLiteral("fest"), stufe);
 
     for (int x = x1; x <= x2; ++x) {
         for (int y = y1; y <= y2; ++y) {
@@ -121,13 +154,13 @@ void zeichneAusgabe(QPainter& p, const Spielzustand& z, const Kachellisten& list
             const int links = (x - 1) * zellenPixel;
             const int oben = (y - 1) * zellenPixel;
             if (wert >= 0 && size_t(wert) < liste.size())
-                p.drawPixmap(links, oben, liste[size_t(wert)]);
+                malen(links, oben, zellenPixel, liste[size_t(wert)]);
             if (wert != 0 || !markenbild)
                 continue;
             for (int sx = 1; sx <= 3; ++sx)
                 for (int sy = 1; sy <= 3; ++sy)
                     if (z.markierung[x - 1][y - 1][sx - 1][sy - 1] == 1)
-                        p.drawPixmap(links + (sx - 1) * unterPixel, oben + (sy - 1) * unterPixel, *markenbild);
+                        malen(links + (sx - 1) * unterPixel, oben + (sy - 1) * unterPixel, unterPixel, *markenbild);
         }
     }
 
@@ -151,25 +184,46 @@ Spielfeld::Spielfeld(Spielzustand& zustand, const Kachellisten& listen, QWidget*
 
 const QImage& Spielfeld::bild() const { return bild_; }
 
+qreal Spielfeld::verhaeltnis() const { return devicePixelRatioF(); }
+
 void Spielfeld::zeigen()
 {
-    setPixmap(QPixmap::fromImage(bild_));
+    setPixmap(QPixmap::fromImage(fein_.isNull() ? bild_ : fein_));
     resize(bild_.size());
 }
+
+namespace {
+
+// A picture of the board's logical size for a screen of ratio r.
+QImage leinwand(QSize logisch, qreal r)
+{
+    QImage bild(int(std::ceil(logisch.width() * r)), int(std::ceil(logisch.height() * r)), QImage::Format_RGB32);
+    bild.setDevicePixelRatio(r);
+    bild.fill(Qt::white);
+    return bild;
+}
+
+}  // namespace
 
 void Spielfeld::bildVorbereiten(int breite, int hoehe, int n)
 {
     // A picture that grows keeps what it showed and gets white where it grew.
-    QImage neu(std::max(breite, 1), std::max(hoehe, 1), QImage::Format_RGB32);
-    neu.fill(Qt::white);
-    {
+    const qreal r = verhaeltnis();
+    auto vorbereiten = [&](const QImage& alt, qreal faktor) {
+        QImage neu = leinwand(QSize(std::max(breite, 1), std::max(hoehe, 1)), faktor);
         QPainter p(&neu);
-        p.drawImage(0, 0, bild_);
+        p.drawImage(0, 0, alt);
         // The fill stops short of its right and bottom edge, as a canvas
         // rectangle fill does.
         p.fillRect(QRect(0, 0, n * zellenPixel, n * zellenPixel), pinsel_);
-        zeichneRahmen(p, n, neu.width() + 1);
-    }
+        zeichneRahmen(p, n, int(std::ceil(neu.width() / faktor)) + 1);
+        return neu;
+    };
+    QImage neu = vorbereiten(bild_, 1.0);
+    if (r > 1.0)
+        fein_ = vorbereiten(fein_.isNull() || fein_.devicePixelRatio() != r ? bild_ : fein_, r);
+    else
+        fein_ = QImage();
     bild_ = std::move(neu);
     zeigen();
 }
@@ -181,7 +235,42 @@ void Spielfeld::Ausgabe(int x1, int x2, int y1, int y2)
         zeichneAusgabe(p, zustand_, listen_, x1, x2, y1, y2);
         pinsel_ = p.brush().color();
     }
+    if (!fein_.isNull() && fein_.devicePixelRatio() == verhaeltnis()) {
+        QPainter p(&fein_);
+        zeichneAusgabe(p, zustand_, listen_, x1, x2, y1, y2);
+    } else if (verhaeltnis() > 1.0 || !fein_.isNull()) {
+        feinNeu();
+    }
     zeigen();
+}
+
+void Spielfeld::feinNeu()
+{
+    const qreal r = verhaeltnis();
+    if (r <= 1.0) {
+        fein_ = QImage();
+        return;
+    }
+    // The logical picture stretched, then every cell and line drawn afresh
+    // at the new ratio.
+    fein_ = leinwand(bild_.size(), r);
+    QPainter p(&fein_);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(QRectF(QPointF(0, 0), QSizeF(bild_.size())), bild_);
+    const int n = zustand_.feldgroesse;
+    if (n > 0 && bild_.width() >= n * zellenPixel)
+        zeichneAusgabe(p, zustand_, listen_, 1, n, 1, n);
+}
+
+void Spielfeld::paintEvent(QPaintEvent* e)
+{
+    // Moved to a screen of another ratio: the picture follows before it shows.
+    const qreal r = verhaeltnis();
+    if ((r > 1.0 && fein_.devicePixelRatio() != r) || (r <= 1.0 && !fein_.isNull())) {
+        feinNeu();
+        setPixmap(QPixmap::fromImage(fein_.isNull() ? bild_ : fein_));
+    }
+    QLabel::paintEvent(e);
 }
 
 void Spielfeld::setUhr(QTimer* uhr) { uhr_ = uhr; }

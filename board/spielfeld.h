@@ -21,14 +21,17 @@ class QTimer;
 class Kachellisten {
 public:
     // The list of that name, read from the resources when first asked
-    // for; an empty list for an unknown name.
-    const std::vector<QPixmap>& liste(const QString& name) const;
+    // for; an empty list for an unknown name. Stufe 2 and 3 are the lists
+    // drawn at twice and three times the size, for finer screens (each tile
+    // still 45 x 45 logical pixels).
+    const std::vector<QPixmap>& liste(const QString& name, int stufe = 1) const;
 
-    // Cuts a strip of equally wide square tiles (height = tile size) apart.
-    static std::vector<QPixmap> zerlegen(const QImage& streifen);
+    // Cuts a strip of equally wide square tiles (height = tile size) apart;
+    // each tile gets the strip's scale as its device pixel ratio.
+    static std::vector<QPixmap> zerlegen(const QImage& streifen, int stufe = 1);
 
 private:
-    mutable std::map<QString, std::vector<QPixmap>> listen_;
+    mutable std::map<std::pair<QString, int>, std::vector<QPixmap>> listen_;
 };
 
 // Board geometry in picture pixels.
@@ -43,7 +46,9 @@ inline const QColor loeschFarbe{192, 192, 192};  // clears the picture before th
 
 // Draws cells x1..x2, y1..y2 (from 1, inclusive; an empty range draws no
 // cells) of the game in z into the board picture through p, then all grid,
-// frame and box lines. The one drawing routine of the board: the widget and
+// frame and box lines. A picture with a device pixel ratio above 1 gets the
+// finer tiles, each cell covering whole device pixels, so that no seam
+// shows between cells at fractional ratios. The one drawing routine of the board: the widget and
 // the tests both use it. Leaves the painter's brush at the clearing grey.
 void zeichneAusgabe(QPainter& p, const Spielzustand& z, const Kachellisten& listen, int x1, int x2, int y1, int y2);
 
@@ -59,8 +64,11 @@ class Spielfeld : public QLabel {
 public:
     Spielfeld(Spielzustand& zustand, const Kachellisten& listen, QWidget* parent = nullptr);
 
-    // The board picture (1 x 1 pixel before the first game).
+    // The board picture (1 x 1 pixel before the first game), in logical
+    // pixels; on a finer screen the board shows the same picture drawn at
+    // the screen's device pixel ratio (feinbild).
     const QImage& bild() const;
+    const QImage& feinbild() const { return fein_; }
     // Gives the picture a new size, fills (0,0)-(N*45,N*45) with the current
     // brush colour and draws the outer frame (2-pixel pen, RGB 99,106,122).
     void bildVorbereiten(int breite, int hoehe, int n);
@@ -90,13 +98,18 @@ Q_SIGNALS:
 
 protected:
     void mousePressEvent(QMouseEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;  // a new screen ratio redraws the fine picture
 
 private:
     void zeigen();
+    qreal verhaeltnis() const;
+    // Draws the fine picture anew for the current ratio.
+    void feinNeu();
 
     Spielzustand& zustand_;
     const Kachellisten& listen_;
     QImage bild_;
+    QImage fein_;  // null on a screen of ratio 1
     QColor pinsel_{Qt::white};
     QTimer* uhr_ = nullptr;
     bool gesperrt_ = false;

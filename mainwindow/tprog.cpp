@@ -4,6 +4,7 @@
 
 #include "board/spielfeld.h"
 #include "engine/einstellungen.h"
+#include "widgets/bild.h"
 #include "widgets/gruppe.h"
 #include "widgets/klicklabel.h"
 #include "widgets/listenfilter.h"
@@ -57,7 +58,7 @@ KlickLabel* knopfBild(QWidget* eltern, const char* name, QRect r, const QString&
     auto* l = new KlickLabel(eltern);
     l->setObjectName(QLatin1String(name));
     l->setGeometry(r);
-    l->setPixmap(QPixmap(bild));
+    bildBeiBedarf(l, bild);
     l->setScaledContents(true);
     l->setCursor(Qt::PointingHandCursor);
     return l;
@@ -163,7 +164,7 @@ void Tprog::aufbauen()
     Image1 = new QLabel(gbtitel);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(8, 12, 185, 50);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/hauptfenster/titel.png")));
+    bildBeiBedarf(Image1, QStringLiteral(":/hauptfenster/titel.png"));
     const QString kleinerKnopf = QStringLiteral(":/hauptfenster/knopf89.png");
     const QString grosserKnopf = QStringLiteral(":/hauptfenster/knopf185.png");
     Image2 = knopfBild(gbtitel, "Image2", QRect(8, 66, 89, 21), kleinerKnopf);

@@ -44,12 +44,11 @@ KlickLabel* beschriftung(QWidget* eltern, int x, int y, const QColor& farbe)
     return l;
 }
 
-KlickLabel* bild(QWidget* eltern, int x, int y, const QString& datei)
+KlickLabel* bild(QWidget* eltern, const QRect& ort, const QString& datei)
 {
     auto* l = new KlickLabel(eltern);
-    const QPixmap pm(datei);
-    l->setPixmap(pm);
-    l->setGeometry(x, y, pm.isNull() ? 1 : pm.width(), pm.isNull() ? 1 : pm.height());
+    l->setGeometry(ort);
+    bildBeiBedarf(l, datei);
     return l;
 }
 
@@ -66,13 +65,9 @@ Tdruckfenster::Tdruckfenster(const Sprachwert& sprache, Druckseite& seite, QWidg
     setFixedSize(400, 155);
     setFont(standardSchrift());
 
-    Image4 = new KlickLabel(this);
-    Image4->setGeometry(0, 0, 400, 155);
-    bildBeiBedarf(Image4, QStringLiteral(":/druck/druck_en.jpg"));
+    Image4 = bild(this, QRect(0, 0, 400, 155), QStringLiteral(":/druck/druck_en.jpg"));
     Image4->hide();
-    Image3 = new KlickLabel(this);
-    Image3->setGeometry(0, 0, 400, 155);
-    bildBeiBedarf(Image3, QStringLiteral(":/druck/druck_de.jpg"));
+    Image3 = bild(this, QRect(0, 0, 400, 155), QStringLiteral(":/druck/druck_de.jpg"));
     Image3->hide();
     for (KlickLabel* hintergrund : {Image4, Image3})
         connect(hintergrund, &KlickLabel::pressed, this, &Tdruckfenster::Image3MouseDown);
@@ -83,8 +78,8 @@ Tdruckfenster::Tdruckfenster(const Sprachwert& sprache, Druckseite& seite, QWidg
 
     Label2 = flaeche(this, QRect(120, 120, 257, 33));
 
-    Image2 = bild(this, 301, 125, QStringLiteral(":/druck/knopf.png"));
-    Image1 = bild(this, 198, 125, QStringLiteral(":/druck/knopf.png"));
+    Image2 = bild(this, QRect(301, 125, 89, 21), QStringLiteral(":/druck/knopf.png"));
+    Image1 = bild(this, QRect(198, 125, 89, 21), QStringLiteral(":/druck/knopf.png"));
     Label3 = beschriftung(this, 224, 129, kastanie);
     Label4 = beschriftung(this, 328, 129, kastanie);
     for (KlickLabel* k : {Image1, Image2, Label3, Label4})

@@ -50,13 +50,13 @@ QStringList Schreibtisch::fehlendeWerkzeuge()
     return fehlend;
 }
 
-Schreibtisch::Schreibtisch(bool mitKompositor)
+Schreibtisch::Schreibtisch(bool mitKompositor, QSize groesse)
 {
     display_ = freiesDisplay();
     xserver_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     xserver_.setStandardOutputFile(QProcess::nullDevice());
     xserver_.start(QStringLiteral("Xvfb"), {display_, QStringLiteral("-screen"), QStringLiteral("0"),
-                                            QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"),
+                                            QStringLiteral("%1x%2x24").arg(groesse.width()).arg(groesse.height()), QStringLiteral("-nolisten"),
                                             QStringLiteral("tcp"), QStringLiteral("-noreset")});
     if (!xserver_.waitForStarted(5000))
         return;
@@ -291,7 +291,7 @@ void Schreibtisch::warte(int ms) { QThread::msleep(ulong(ms)); }
 
 // ---------------------------------------------------------------------------
 
-Programm::Programm(const Schreibtisch& tisch, const QString& pfad)
+Programm::Programm(const Schreibtisch& tisch, const QString& pfad, const QProcessEnvironment& umgebung)
 {
     // The stand-in browser: xdg-open is the first thing Qt tries.
     protokoll_ = ordner_.filePath(QStringLiteral("adressen.txt"));
@@ -314,6 +314,8 @@ Programm::Programm(const Schreibtisch& tisch, const QString& pfad)
     u.remove(QStringLiteral("GNOME_DESKTOP_SESSION_ID"));
     // Qt's X11 support keeps some memory to the end on purpose.
     u.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
+    for (const QString& name : umgebung.keys())
+        u.insert(name, umgebung.value(name));
     prozess_.setProcessEnvironment(u);
     prozess_.setProcessChannelMode(QProcess::SeparateChannels);
     prozess_.setStandardOutputFile(QProcess::nullDevice());

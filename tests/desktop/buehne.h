@@ -31,7 +31,7 @@ public:
     // The programs the stage needs; empty when all of them are there.
     static QStringList fehlendeWerkzeuge();
 
-    explicit Schreibtisch(bool kompositor = true);
+    explicit Schreibtisch(bool kompositor = true, QSize groesse = QSize(1280, 1024));
     ~Schreibtisch();
     Schreibtisch(const Schreibtisch&) = delete;
     Schreibtisch& operator=(const Schreibtisch&) = delete;
@@ -87,7 +87,8 @@ private:
 // the addresses it is asked to open.
 class Programm {
 public:
-    Programm(const Schreibtisch& tisch, const QString& pfad);
+    // umgebung: more variables for the program (QT_SCALE_FACTOR, say).
+    Programm(const Schreibtisch& tisch, const QString& pfad, const QProcessEnvironment& umgebung = {});
     ~Programm();
 
     qint64 pid() const { return prozess_.processId(); }

@@ -62,6 +62,23 @@ QString programmPfad() { return QString::fromLocal8Bit(qgetenv("VELMAR_PROGRAMM"
 // Where screenshots of the windows go when someone wants to look at them.
 QString bilderOrdner() { return QString::fromLocal8Bit(qgetenv("VELMAR_BUEHNE_BILDER")); }
 
+// Two pictures alike: the same size, and all but a few pixels within a few
+// levels of each other (a JPEG decoder may round differently).
+bool aehnlich(const QImage& a, const QImage& b)
+{
+    if (a.size() != b.size() || a.isNull())
+        return false;
+    const QImage x = a.convertToFormat(QImage::Format_RGB32), y = b.convertToFormat(QImage::Format_RGB32);
+    qint64 anders = 0;
+    for (int j = 0; j < x.height(); ++j)
+        for (int i = 0; i < x.width(); ++i) {
+            const QRgb p = x.pixel(i, j), q = y.pixel(i, j);
+            if (qAbs(qRed(p) - qRed(q)) > 8 || qAbs(qGreen(p) - qGreen(q)) > 8 || qAbs(qBlue(p) - qBlue(q)) > 8)
+                ++anders;
+        }
+    return anders * 100 <= qint64(x.width()) * x.height();
+}
+
 void festhalten(const Schreibtisch& t, FensterId id, const QString& name)
 {
     if (bilderOrdner().isEmpty() || !id)
@@ -196,7 +213,7 @@ bool loesen(Gitter& g)
 
 class Sitzung {
 public:
-    explicit Sitzung(bool kompositor = true) : tisch(kompositor) {}
+    explicit Sitzung(bool kompositor = true, QSize groesse = QSize(1280, 1024)) : tisch(kompositor, groesse) {}
 
     Schreibtisch tisch;
     std::unique_ptr<Programm> programm;
@@ -204,11 +221,11 @@ public:
 
     // Starts the program and waits for its main window; a click on the
     // splash brings it at once, as it does for an impatient player.
-    bool starten(bool splashKlicken = true)
+    bool starten(bool splashKlicken = true, const QProcessEnvironment& umgebung = {})
     {
         if (!tisch.bereit())
             return false;
-        programm = std::make_unique<Programm>(tisch, programmPfad());
+        programm = std::make_unique<Programm>(tisch, programmPfad(), umgebung);
         const FensterId s = tisch.warteAufFenster(titel.start, programm->pid());
         if (!s)
             return false;
@@ -650,6 +667,40 @@ private Q_SLOTS:
         s.tisch.klick(schliessenKnopf(c, s.tisch.rahmen(h)));
         QVERIFY(s.tisch.warteBisVerschwunden(titel.hilfe, s.programm->pid()));
         QVERIFY(s.hauptfensterBenutzbar());
+    }
+
+    // On a screen at 200 %: the windows keep their layout in logical pixels,
+    // and their pictures are the ones drawn at twice the size, not the 1x
+    // ones blown up.
+    void massstabZwei()
+    {
+        Sitzung s(true, QSize(2400, 1500));
+        QProcessEnvironment umgebung;
+        umgebung.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
+        QVERIFY(s.starten(false, umgebung));
+        // The splash fades for more than a second after the main window came.
+        const FensterId splash = s.tisch.warteAufFenster(titel.start, s.programm->pid(), 100);
+        QVERIFY(splash);
+        const QImage bild = s.tisch.fensterbild(splash);
+        QCOMPARE(bild.size(), QSize(600, 400));
+        const QImage fein(QStringLiteral(VELMAR_QUELLEN "/assets/hauptfenster/start_%1@2x.jpg")
+                              .arg(deutsch ? QStringLiteral("de") : QStringLiteral("en")));
+        QVERIFY2(aehnlich(bild, fein), "the splash is not its 2x picture");
+        Schreibtisch::bisWahr([&] { return !s.tisch.sichtbar(titel.start, s.programm->pid()); }, 6000);
+        const QImage haupt = s.tisch.fensterbild(s.haupt);
+        QCOMPARE(haupt.size(), QSize(1474, 1164));
+        festhalten(s.tisch, s.haupt, QStringLiteral("hauptfenster_x2"));
+        // The title picture, 185 x 50 at (538, 36).
+        const QImage titelbild = haupt.copy(QRect(QPoint(538, 36) * 2, QSize(370, 100)));
+        QVERIFY2(aehnlich(titelbild, QImage(QStringLiteral(VELMAR_QUELLEN "/assets/hauptfenster/titel@2x.png"))),
+                 "the title is not its 2x picture");
+        // The start button, at its place in device pixels, starts a game:
+        // the board appears and the window keeps its size.
+        s.tisch.klick(s.tisch.geometrie(s.haupt).topLeft() + startKnopf * 2);
+        QVERIFY(Schreibtisch::bisWahr([&] { return s.tisch.fensterbild(s.haupt) != haupt; }, 8000));
+        Schreibtisch::warte(500);
+        QCOMPARE(s.tisch.geometrie(s.haupt).size(), QSize(1474, 1164));
+        festhalten(s.tisch, s.haupt, QStringLiteral("hauptfenster_spiel_x2"));
     }
 };
 

@@ -131,8 +131,11 @@ private Q_SLOTS:
         QCOMPARE(p.stat->geometry(), QRect(0, 563, 737, 19));
         QCOMPARE(p.Image4->size(), QSize(185, 21));
         QCOMPARE(p.Image2->size(), QSize(89, 21));
-        QVERIFY(!p.Image1->pixmap().isNull());
-        QVERIFY(!p.Image4->pixmap().isNull());
+        // The pictures are read when the window first shows them.
+        QVERIFY(p.Image1->pixmap().isNull());
+        p.fenster.show();
+        QCOMPARE(p.Image1->pixmap().deviceIndependentSize().toSize(), QSize(185, 50));
+        QCOMPARE(p.Image4->pixmap().deviceIndependentSize().toSize(), QSize(185, 21));
         QVERIFY(!p.Timer->isActive());
         QCOMPARE(p.Timer->interval(), 50);
         QCOMPARE(p.weg->interval(), 10);

@@ -239,7 +239,7 @@ double zeichneGlueckwunsch(QPainter& p, const Glueckwunsch& g)
 
 QImage ohneHighscore(const Glueckwunsch& g)
 {
-    QImage bild(400, 155, QImage::Format_RGB32);
+    QImage bild = leinwand(400, 155, QImage::Format_RGB32);
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -261,7 +261,7 @@ struct Highscore {
 
 QImage mitHighscore(const Highscore& h)
 {
-    QImage bild(400, 340, QImage::Format_RGB32);
+    QImage bild = leinwand(400, 340, QImage::Format_RGB32);
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);

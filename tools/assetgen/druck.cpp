@@ -29,7 +29,7 @@ QFont scharfeSchrift(const char* familie, int pixel, bool fett, bool kursiv)
 
 QImage knopf()
 {
-    QImage bild(89, 21, QImage::Format_RGB32);
+    QImage bild = leinwand(89, 21, QImage::Format_RGB32);
     QPainter p(&bild);
     QLinearGradient verlauf(0, 0, 0, 21);
     verlauf.setColorAt(0, QColor(255, 255, 255));
@@ -98,7 +98,7 @@ struct Texte {
 
 QImage hintergrund(const Texte& t, const QImage& knopfbild)
 {
-    QImage bild(400, 155, QImage::Format_RGB32);
+    QImage bild = leinwand(400, 155, QImage::Format_RGB32);
     bild.fill(creme);
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing);

@@ -74,7 +74,7 @@ void zierwort(QPainter& p, const QRectF& raum, int pixel, const QString& wort = 
 
 QImage titel()
 {
-    QImage bild(185, 50, QImage::Format_RGB32);
+    QImage bild = leinwand(185, 50, QImage::Format_RGB32);
     bild.fill(fensterFarbe);
     QPainter p(&bild);
     zierwort(p, QRectF(0, 0, 185, 48), 29);
@@ -87,7 +87,7 @@ QImage titel()
 // left end; the caption is laid over it as a label.
 QImage knopf(int breite)
 {
-    QImage bild(breite, 21, QImage::Format_RGB32);
+    QImage bild = leinwand(breite, 21, QImage::Format_RGB32);
     QPainter p(&bild);
     QLinearGradient verlauf(0, 0, 0, 21);
     verlauf.setColorAt(0.0, QColor(0xFF, 0xFF, 0xFC));
@@ -108,7 +108,7 @@ QImage knopf(int breite)
 
 QImage startbild(const char* adresse)
 {
-    QImage bild(300, 200, QImage::Format_RGB32);
+    QImage bild = leinwand(300, 200, QImage::Format_RGB32);
     bild.fill(creme);
     QPainter p(&bild);
     p.setPen(QColor(0x8B, 0x10, 0x10));
@@ -171,6 +171,9 @@ void zeichneHauptfenster(const QDir& assets)
     speichern(knopf(185), ordner, QStringLiteral("knopf185.png"));
     speichern(startbild(webadressen::adresseDe), ordner, QStringLiteral("start_de.jpg"), 92);
     speichern(startbild(webadressen::adresseInt), ordner, QStringLiteral("start_en.jpg"), 92);
-    for (int g : {16, 24, 32, 48, 64, 128, 256})
-        speichern(symbol(g), ordner, QStringLiteral("symbol%1.png").arg(g));
+    // The symbol comes in sizes up to 256 pixels, from which every screen
+    // takes the one it needs.
+    if (zeichenMassstab == 1)
+        for (int g : {16, 24, 32, 48, 64, 128, 256})
+            speichern(symbol(g), ordner, QStringLiteral("symbol%1.png").arg(g));
 }

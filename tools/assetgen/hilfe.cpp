@@ -22,7 +22,7 @@ const QColor creme(0xFB, 0xF3, 0xDC);
 
 QImage kopfbild()
 {
-    QImage bild(543, 100, QImage::Format_RGB32);
+    QImage bild = leinwand(543, 100, QImage::Format_RGB32);
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -88,7 +88,7 @@ QImage kopfbild()
 
 QImage spendenbild(bool de)
 {
-    QImage bild(504, 289, QImage::Format_RGB32);
+    QImage bild = leinwand(504, 289, QImage::Format_RGB32);
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -511,7 +511,7 @@ void zeichneHilfe(const QDir& assets)
         iconBilder, iconSuche,    iconTresor,  iconVokabeln,  iconKreuzwort, iconLupe,   iconHaushalt, iconTippen,
     };
     for (std::size_t i = 0; i < katalogBilder.size(); ++i) {
-        QImage icon(32, 32, QImage::Format_ARGB32_Premultiplied);
+        QImage icon = leinwand(32, 32, QImage::Format_ARGB32_Premultiplied);
         icon.fill(Qt::transparent);
         QPainter p(&icon);
         p.setRenderHint(QPainter::Antialiasing);

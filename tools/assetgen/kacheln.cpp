@@ -151,7 +151,7 @@ using Element = std::function<void(QPainter&, int wert, QPointF mitte, bool klei
 // Ten tiles side by side: tile 0 the nine miniatures, tiles 1..9 one element each.
 QImage streifen(const QColor& grund, const Element& element)
 {
-    QImage bild(10 * kachel, kachel, QImage::Format_RGB32);
+    QImage bild = leinwand(10 * kachel, kachel, QImage::Format_RGB32);
     bild.fill(grund);
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing);
@@ -225,7 +225,7 @@ void zeichneKacheln(const QDir& assets)
             streifen(grauGrund, zeichen(QColor(128, 16, 20), serif, QFont::Bold, 'A', "H", 25, 9.4)));
 
     // The mark tiles: a plain grey square and a plain white one.
-    QImage marken(2 * unter, unter, QImage::Format_RGB32);
+    QImage marken = leinwand(2 * unter, unter, QImage::Format_RGB32);
     marken.fill(Qt::white);
     {
         QPainter p(&marken);

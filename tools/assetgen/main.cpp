@@ -12,9 +12,21 @@
 
 #include <cstdio>
 
+int zeichenMassstab = 1;
+
+QImage leinwand(int breite, int hoehe, QImage::Format format)
+{
+    QImage bild(breite * zeichenMassstab, hoehe * zeichenMassstab, format);
+    bild.setDevicePixelRatio(zeichenMassstab);
+    return bild;
+}
+
 bool speichern(const QImage& bild, const QDir& ordner, const QString& name, int qualitaet)
 {
-    const QString pfad = ordner.filePath(name);
+    QString datei = name;
+    if (zeichenMassstab > 1)
+        datei.insert(datei.lastIndexOf(QLatin1Char('.')), QStringLiteral("@%1x").arg(zeichenMassstab));
+    const QString pfad = ordner.filePath(datei);
     if (!bild.save(pfad, nullptr, qualitaet)) {
         std::fprintf(stderr, "assetgen: cannot write %s\n", qPrintable(pfad));
         std::exit(1);
@@ -42,10 +54,14 @@ int main(int argc, char** argv)
         bereiche << QString::fromLocal8Bit(argv[i]);
     auto gewaehlt = [&](const char* b) { return bereiche.isEmpty() || bereiche.contains(QLatin1String(b)); };
 
-    if (gewaehlt("kacheln")) zeichneKacheln(assets);
-    if (gewaehlt("hauptfenster")) zeichneHauptfenster(assets);
-    if (gewaehlt("dialoge")) zeichneDialoge(assets);
-    if (gewaehlt("druck")) zeichneDruckfenster(assets);
-    if (gewaehlt("hilfe")) zeichneHilfe(assets);
+    // Every picture at 1x, and again at 2x and 3x for screens that scale.
+    for (int m : {1, 2, 3}) {
+        zeichenMassstab = m;
+        if (gewaehlt("kacheln")) zeichneKacheln(assets);
+        if (gewaehlt("hauptfenster")) zeichneHauptfenster(assets);
+        if (gewaehlt("dialoge")) zeichneDialoge(assets);
+        if (gewaehlt("druck")) zeichneDruckfenster(assets);
+        if (gewaehlt("hilfe")) zeichneHilfe(assets);
+    }
     return 0;
 }
