@@ -1,17 +1,23 @@
 #include "app/programm.h"
 
 #include "app/tstart.h"
+#include "board/spielfeldzugang.h"
 #include "dialogs/tgew_high.h"
 #include "dialogs/tgew_kein.h"
 #include "help/thilfe.h"
 #include "mainwindow/tprog.h"
 #include "print/druckmodus.h"
 #include "print/tdruckfenster.h"
+#include "widgets/zugang.h"
 
 #include <QCoreApplication>
 
 Programm::Programm(const QString& sprache, bool splashZuerst)
 {
+    // Assistive technology learns of the program's own controls.
+    zugangEinrichten();
+    brettZugangEinrichten();
+
     // The order matters: the splash, made first, holds the language value
     // that every later window reads.
     start_ = behalten(new Tstart(sprache));

@@ -55,6 +55,8 @@ bool Spielablauf::spielstartenClick()
     spielfeld_->setGesperrt(false);
     wirt_.hilfeZeigen({t.hilfe[0], t.hilfe[1], t.hilfe[2]});
     wirt_.seitenFreigeben(true);
+    // The keyboard plays on the board from here.
+    spielfeld_->setFocus(Qt::OtherFocusReason);
     laeuft_ = false;
     Q_EMIT spielBereit();
     return true;

@@ -2,6 +2,8 @@
 
 #include "engine/einstellungen.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
@@ -175,6 +177,9 @@ Spielfeld::Spielfeld(Spielzustand& zustand, const Kachellisten& listen, QWidget*
     : QLabel(parent), zustand_(zustand), listen_(listen), bild_(1, 1, QImage::Format_RGB32)
 {
     setObjectName(QStringLiteral("spielfeld"));
+    // The keyboard plays on the board (a click focuses it too, and shows
+    // nothing new).
+    setFocusPolicy(Qt::StrongFocus);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setContentsMargins(0, 0, 0, 0);
     setFrameShape(QFrame::NoFrame);
@@ -207,6 +212,13 @@ QImage leinwand(QSize logisch, qreal r)
 
 void Spielfeld::bildVorbereiten(int breite, int hoehe, int n)
 {
+    // A new picture is a new game (or a print page on the same grids): what
+    // the player did before cannot be taken back, and the cursor waits for
+    // the next key.
+    verlauf_.clear();
+    stand_ = 0;
+    cursorZeigen_ = false;
+    letzteMaus_ = QPoint(std::clamp(letzteMaus_.x(), 1, std::max(1, n)), std::clamp(letzteMaus_.y(), 1, std::max(1, n)));
     // A picture that grows keeps what it showed and gets white where it grew.
     const qreal r = verhaeltnis();
     auto vorbereiten = [&](const QImage& alt, qreal faktor) {
@@ -271,6 +283,17 @@ void Spielfeld::paintEvent(QPaintEvent* e)
         setPixmap(QPixmap::fromImage(fein_.isNull() ? bild_ : fein_));
     }
     QLabel::paintEvent(e);
+    if (!cursorZeigen_ || zustand_.feldgroesse < 1)
+        return;
+    // The cursor: a dark frame with a white one inside it, clear on every
+    // tile set, over the cell and not part of the board's picture.
+    const QRect zelleRechteck((cursor_.x() - 1) * zellenPixel, (cursor_.y() - 1) * zellenPixel, zellenPixel,
+                              zellenPixel);
+    QPainter p(this);
+    p.setPen(QPen(QColor(0x20, 0x20, 0x20), 3));
+    p.drawRect(zelleRechteck.adjusted(2, 2, -2, -2));
+    p.setPen(QPen(Qt::white, 1));
+    p.drawRect(zelleRechteck.adjusted(4, 4, -5, -5));
 }
 
 void Spielfeld::setUhr(QTimer* uhr) { uhr_ = uhr; }
@@ -297,6 +320,8 @@ void Spielfeld::spielfeldMouseDown(Qt::MouseButton taste, int X, int Y)
     const bool aufgedeckt = z.vorgabe[x - 1][y - 1] != 0;
     const bool gesperrt = z.gesperrt[x - 1][y - 1][sx - 1][sy - 1] == 1;
     int32_t& feld = z.eingabe[x - 1][y - 1];
+    const Zelle vorher = zelle(x, y);
+    letzteMaus_ = QPoint(x, y);
 
     if (taste == Qt::LeftButton) {
         if (!aufgedeckt) {
@@ -313,7 +338,59 @@ void Spielfeld::spielfeldMouseDown(Qt::MouseButton taste, int X, int Y)
             marke = marke == 1 ? 0 : 1;
         }
     }
+    merken(x, y, vorher);
+    zeichnenUndPruefen(x, y);
+}
 
+Spielfeld::Zelle Spielfeld::zelle(int x, int y) const
+{
+    Zelle c;
+    c.wert = zustand_.eingabe[x - 1][y - 1];
+    for (int sx = 0; sx < 3; ++sx)
+        for (int sy = 0; sy < 3; ++sy)
+            c.marken[size_t(3 * sy + sx)] = zustand_.markierung[x - 1][y - 1][sx][sy];
+    return c;
+}
+
+void Spielfeld::zelleSetzen(int x, int y, const Zelle& c)
+{
+    zustand_.eingabe[x - 1][y - 1] = c.wert;
+    for (int sx = 0; sx < 3; ++sx)
+        for (int sy = 0; sy < 3; ++sy)
+            zustand_.markierung[x - 1][y - 1][sx][sy] = c.marken[size_t(3 * sy + sx)];
+}
+
+void Spielfeld::merken(int x, int y, const Zelle& vorher)
+{
+    const Zelle nachher = zelle(x, y);
+    if (nachher == vorher)
+        return;
+    verlauf_.resize(stand_);  // a new change forgets what was taken back
+    verlauf_.push_back({x, y, vorher, nachher});
+    stand_ = verlauf_.size();
+    zugangMelden(x, y, false);
+    Q_EMIT zelleGeaendert(x, y);
+}
+
+QString Spielfeld::zellenname(int x, int y) const
+{
+    if (benenner_)
+        return benenner_(x, y, zustand_);
+    return QStringLiteral("%1,%2: %3").arg(y).arg(x).arg(zustand_.eingabe[x - 1][y - 1]);
+}
+
+void Spielfeld::zugangMelden(int x, int y, bool fokus)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent e(this, fokus ? QAccessible::Focus : QAccessible::NameChanged);
+    e.setChild((y - 1) * zustand_.feldgroesse + (x - 1));
+    QAccessible::updateAccessibility(&e);
+}
+
+void Spielfeld::zeichnenUndPruefen(int x, int y)
+{
+    Spielzustand& z = zustand_;
     Ausgabe(x, x, y, y);
     if (!z.Pruefen())
         return;
@@ -328,8 +405,142 @@ void Spielfeld::spielfeldMouseDown(Qt::MouseButton taste, int X, int Y)
         Q_EMIT gewonnenOhneHighscore();
 }
 
+bool Spielfeld::rueckgaengig()
+{
+    if (zustand_.spiellaeuft != 1 || gesperrt_ || stand_ == 0)
+        return false;
+    const Aenderung& a = verlauf_[--stand_];
+    zelleSetzen(a.x, a.y, a.vorher);
+    zugangMelden(a.x, a.y, false);
+    Q_EMIT zelleGeaendert(a.x, a.y);
+    zeichnenUndPruefen(a.x, a.y);
+    return true;
+}
+
+bool Spielfeld::wiederholen()
+{
+    if (zustand_.spiellaeuft != 1 || gesperrt_ || stand_ >= verlauf_.size())
+        return false;
+    const Aenderung& a = verlauf_[stand_++];
+    zelleSetzen(a.x, a.y, a.nachher);
+    zugangMelden(a.x, a.y, false);
+    Q_EMIT zelleGeaendert(a.x, a.y);
+    zeichnenUndPruefen(a.x, a.y);
+    return true;
+}
+
+int Spielfeld::wertVonTaste(const QKeyEvent* e) const
+{
+    const int k = e->key();
+    if (k >= Qt::Key_1 && k <= Qt::Key_9)
+        return k - Qt::Key_0;
+    // The characters set names its values A..I.
+    if (zustand_.elemente == 'C' && k >= Qt::Key_A && k <= Qt::Key_I)
+        return k - Qt::Key_A + 1;
+    return 0;
+}
+
+void Spielfeld::cursorSetzen(int x, int y)
+{
+    const int n = std::max(1, int(zustand_.feldgroesse));
+    const QPoint neu(std::clamp(x, 1, n), std::clamp(y, 1, n));
+    if (neu == cursor_ && cursorZeigen_)
+        return;
+    cursor_ = neu;
+    cursorZeigen_ = true;
+    update();
+    if (hasFocus())
+        zugangMelden(cursor_.x(), cursor_.y(), true);
+    Q_EMIT cursorBewegt(cursor_.x(), cursor_.y());
+}
+
+void Spielfeld::keyPressEvent(QKeyEvent* e)
+{
+    Spielzustand& z = zustand_;
+    const int n = z.feldgroesse;
+    // Keys act only while a game runs, as presses do.
+    if (z.spiellaeuft != 1 || gesperrt_ || n < 1) {
+        QLabel::keyPressEvent(e);
+        return;
+    }
+    const int k = e->key();
+    const Qt::KeyboardModifiers mod = e->modifiers() & ~Qt::KeypadModifier;
+    const bool strg = mod & Qt::ControlModifier;
+    const int wert = wertVonTaste(e);
+    const bool bewegung = k == Qt::Key_Left || k == Qt::Key_Right || k == Qt::Key_Up || k == Qt::Key_Down ||
+                          k == Qt::Key_Home || k == Qt::Key_End;
+    const bool leeren = k == Qt::Key_Delete || k == Qt::Key_Backspace || k == Qt::Key_Space || k == Qt::Key_0;
+    if (!bewegung && !leeren && wert == 0) {
+        QLabel::keyPressEvent(e);  // Tab, Escape, shortcuts: not the board's
+        return;
+    }
+    e->accept();
+
+    // The first key shows the cursor where the mouse last pressed, or at the
+    // top left; a move starts from there with the next key.
+    const bool erste = !cursorZeigen_;
+    if (erste)
+        cursorSetzen(letzteMaus_.x(), letzteMaus_.y());
+    int cx = cursor_.x(), cy = cursor_.y();
+    if (bewegung) {
+        if (erste)
+            return;
+        switch (k) {
+        case Qt::Key_Left: --cx; break;
+        case Qt::Key_Right: ++cx; break;
+        case Qt::Key_Up: --cy; break;
+        case Qt::Key_Down: ++cy; break;
+        case Qt::Key_Home:
+            cx = 1;
+            if (strg)
+                cy = 1;
+            break;
+        case Qt::Key_End:
+            cx = n;
+            if (strg)
+                cy = n;
+            break;
+        default: break;
+        }
+        cursorSetzen(cx, cy);
+        return;
+    }
+
+    const bool aufgedeckt = z.vorgabe[cx - 1][cy - 1] != 0;
+    if (aufgedeckt)
+        return;  // the revealed cells stay as they are
+    const Zelle vorher = zelle(cx, cy);
+    int32_t& feld = z.eingabe[cx - 1][cy - 1];
+    if (leeren) {
+        feld = 0;
+    } else {
+        const int sx = (wert - 1) % 3, sy = (wert - 1) / 3;
+        const bool gesperrt = wert > n || z.gesperrt[cx - 1][cy - 1][sx][sy] == 1;
+        // Ctrl with a value's key marks it, as the right button does; so
+        // does Shift where the layout still gives the digit's own key.
+        const bool markieren = strg || ((mod & Qt::ShiftModifier) && k >= Qt::Key_1 && k <= Qt::Key_9);
+        if (gesperrt)
+            return;
+        if (markieren) {
+            uint8_t& marke = z.markierung[cx - 1][cy - 1][sx][sy];
+            marke = marke == 1 ? 0 : 1;
+        } else {
+            feld = wert;
+        }
+    }
+    if (zelle(cx, cy) == vorher)
+        return;
+    merken(cx, cy, vorher);
+    zeichnenUndPruefen(cx, cy);
+}
+
 void Spielfeld::mousePressEvent(QMouseEvent* e)
 {
+    // The mouse takes over: the keyboard's cursor goes until the next key.
+    if (cursorZeigen_) {
+        cursorZeigen_ = false;
+        update();
+    }
     const QPointF stelle = e->position();
     spielfeldMouseDown(e->button(), int(std::floor(stelle.x())), int(std::floor(stelle.y())));
     e->accept();

@@ -8,6 +8,8 @@
 #include <QPixmap>
 #include <QString>
 
+#include <array>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -88,7 +90,30 @@ public:
     // The press handler, X and Y in picture pixels.
     void spielfeldMouseDown(Qt::MouseButton taste, int X, int Y);
 
+    // The keyboard's cursor: the cell (x, y from 1) that keys act on, shown
+    // from the first key pressed on the board until the next mouse press.
+    QPoint cursor() const { return cursor_; }
+    bool cursorSichtbar() const { return cursorZeigen_; }
+
+    // Takes back the player's last change of the running game (a value
+    // entered, emptied or replaced, a mark set or cleared), or makes the last
+    // one taken back again. False where there is nothing to do, no game runs
+    // or it is won. The points stay as they are.
+    bool rueckgaengig();
+    bool wiederholen();
+
+    // The game on the board.
+    const Spielzustand& zustand() const { return zustand_; }
+    // What assistive technology reads for cell (x, y); the window that hosts
+    // the board words it in its language.
+    using Zellenname = std::function<QString(int x, int y, const Spielzustand&)>;
+    void setZellenname(Zellenname benenner) { benenner_ = std::move(benenner); }
+    QString zellenname(int x, int y) const;
+
 Q_SIGNALS:
+    // A cell changed or the cursor moved (for assistive technology).
+    void zelleGeaendert(int x, int y);
+    void cursorBewegt(int x, int y);
     // A completed board with fewer than 25541 points.
     void gewonnenOhneHighscore();
     // A completed board with 25541 points or more; the four texts for the
@@ -98,7 +123,9 @@ Q_SIGNALS:
 
 protected:
     void mousePressEvent(QMouseEvent* e) override;
-    void paintEvent(QPaintEvent* e) override;  // a new screen ratio redraws the fine picture
+    void keyPressEvent(QKeyEvent* e) override;
+    // A new screen ratio redraws the fine picture; the cursor is drawn over it.
+    void paintEvent(QPaintEvent* e) override;
 
 private:
     void zeigen();
@@ -108,6 +135,36 @@ private:
 
     Spielzustand& zustand_;
     const Kachellisten& listen_;
+    // One cell as the player can change it: its value and its nine marks.
+    struct Zelle {
+        int32_t wert = 0;
+        std::array<uint8_t, 9> marken{};
+        bool operator==(const Zelle&) const = default;
+    };
+    struct Aenderung {
+        int x, y;
+        Zelle vorher, nachher;
+    };
+    Zelle zelle(int x, int y) const;
+    void zelleSetzen(int x, int y, const Zelle& z);
+    // Keeps a change of cell (x, y) just made for undo.
+    void merken(int x, int y, const Zelle& vorher);
+    // Redraws the cell and checks the board; a complete board ends the game.
+    void zeichnenUndPruefen(int x, int y);
+    // The value a key stands for (1..9), or 0.
+    int wertVonTaste(const QKeyEvent* e) const;
+    void cursorSetzen(int x, int y);
+
+    // Tells assistive technology that cell (x, y) changed, or has the focus.
+    void zugangMelden(int x, int y, bool fokus);
+
+    Zellenname benenner_;
+    std::vector<Aenderung> verlauf_;
+    size_t stand_ = 0;  // the changes verlauf_[0 .. stand_) are in force
+    QPoint cursor_{1, 1};
+    QPoint letzteMaus_{1, 1};
+    bool cursorZeigen_ = false;
+
     QImage bild_;
     QImage fein_;  // null on a screen of ratio 1
     QColor pinsel_{Qt::white};

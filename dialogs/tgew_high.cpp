@@ -91,6 +91,8 @@ Tgew_high::Tgew_high(const Sprachwert& sprache, Hauptfenster* haupt, QWidget* pa
     // Connected after the design text is in place, so that only real changes
     // (typing, or the English default below) rebuild the address.
     connect(Edit1, &QLineEdit::textChanged, this, &Tgew_high::Edit1Change);
+    // Enter in the name field submits.
+    connect(Edit1, &QLineEdit::returnPressed, this, &Tgew_high::Image2Click);
     connect(Edit2, &QLineEdit::textChanged, this, &Tgew_high::Edit2Change);
     connect(Edit3, &QLineEdit::textChanged, this, &Tgew_high::Edit3Change);
 
@@ -103,6 +105,9 @@ Tgew_high::Tgew_high(const Sprachwert& sprache, Hauptfenster* haupt, QWidget* pa
 
 void Tgew_high::Sprache()
 {
+    Image2->alsKnopf(sprache_.texte().knopfEintragen);
+    Image3->alsKnopf(sprache_.texte().knopfNichtJetzt);
+
     if (sprache_.deutsch()) {
         setWindowTitle(texteDe().gewHighTitel);
         Image1->show();
@@ -198,6 +203,9 @@ void Tgew_high::showEvent(QShowEvent* e)
     if (e->spontaneous())
         return;
     dialoghilfe::zentrieren(this, haupt_);
+    // The name field has the focus when the dialog opens (Tab goes on to
+    // the other fields and then to the buttons).
+    Edit1->setFocus(Qt::ActiveWindowFocusReason);
     // Also here, not only on activation: a window manager that keeps the
     // focus elsewhere must not leave the dialog without a code.
     FormActivate();

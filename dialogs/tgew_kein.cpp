@@ -5,6 +5,7 @@
 #include "widgets/fenster.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QPixmap>
 #include <QShowEvent>
 
@@ -41,6 +42,7 @@ Tgew_kein::Tgew_kein(const Sprachwert& sprache, Hauptfenster* haupt, QWidget* pa
     Image2->setCursor(Qt::PointingHandCursor);
     connect(Image2, &KlickLabel::clicked, this, &Tgew_kein::Image2Click);
 
+
     // The window manager's close, Alt+F4 and Escape end the dialog as its
     // own button does; minimising it is refused.
     new Fensterausgang(this, [this] { Image2Click(); });
@@ -50,6 +52,7 @@ Tgew_kein::Tgew_kein(const Sprachwert& sprache, Hauptfenster* haupt, QWidget* pa
 
 void Tgew_kein::Sprache()
 {
+    Image2->alsKnopf(sprache_.texte().knopfOk);
     if (sprache_.deutsch()) {
         setWindowTitle(texteDe().gewKeinTitel);
         Image1->show();
@@ -83,6 +86,17 @@ void Tgew_kein::zeigen()
     show();
     raise();
     activateWindow();
+}
+
+void Tgew_kein::keyPressEvent(QKeyEvent* e)
+{
+    // Enter is OK, as the one button is.
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        e->accept();
+        Image2Click();
+        return;
+    }
+    QWidget::keyPressEvent(e);
 }
 
 void Tgew_kein::changeEvent(QEvent* e)

@@ -28,6 +28,7 @@ public:
 
 protected:
     void changeEvent(QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
     void showEvent(QShowEvent* e) override;
 
 private:

@@ -12,6 +12,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QScrollArea>
+#include <QShortcut>
 
 namespace {
 
@@ -160,6 +161,17 @@ Hilfefenster::Hilfefenster(bool de, Seiten seiten, QWidget* parent) : QWidget(pa
     if (seiten == Seiten::sofort)
         seitenBauen();
 
+    // Ctrl+Tab and Ctrl+Shift+Tab turn the pages; Escape puts the window away.
+    auto taste = [this](const QKeySequence& folge, auto&& tun) {
+        auto* k = new QShortcut(folge, this);
+        k->setContext(Qt::WindowShortcut);
+        connect(k, &QShortcut::activated, this, tun);
+    };
+    taste(QKeySequence(Qt::CTRL | Qt::Key_Tab), [this] { weiterClick(); });
+    taste(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), [this] { zurueckClick(); });
+    taste(QKeySequence(Qt::CTRL | Qt::Key_Backtab), [this] { zurueckClick(); });
+    taste(QKeySequence(Qt::Key_Escape), [this] { hide(); });
+
     if (QScreen* s = QGuiApplication::primaryScreen()) {
         const QRect bereich = s->availableGeometry();
         move(bereich.center() - rect().center());
@@ -188,6 +200,7 @@ KlickLabel* Hilfefenster::verweis(QWidget* seite, const QString& link, int links
     KlickLabel* l = verweisLabel(seite, link, links, oben);
     l->move(hilfeVerweisLinks(links, l->width(), pc->stapel->width()), oben);
     l->jederKlickZaehlt = true;
+    l->alsKnopf(link);  // Tab reaches it, Enter opens it
     verweise.push_back(l);
     return l;
 }

@@ -17,6 +17,7 @@
 #include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -94,6 +95,7 @@ Tprog::Tprog(const Sprachwert& sprache, QWidget* parent)
 
     // FormCreate.
     Sprache();
+    tastaturEinrichten();
     zustand_.AufNullSetzen(1, 1, 1);
     zufall_.saeen(uhrSaat());
 }
@@ -270,6 +272,62 @@ void Tprog::verbinden()
     });
 }
 
+void Tprog::tastaturEinrichten()
+{
+    // Tab reaches every control in reading order: the pages, the board, the
+    // game group, the print group, then the links and the help text.
+    QWidget* reihe[] = {pc, spielfeld, cbspiel, cbspielart, cbgeloest, cbelemente, Image4,
+                        cbdruck, Image7, Image2, Image3, hilfep};
+    for (size_t i = 0; i + 1 < std::size(reihe); ++i)
+        setTabOrder(reihe[i], reihe[i + 1]);
+    // Undo and redo on the board, Alt+1 / Alt+2 for the pages.
+    auto taste = [this](const QKeySequence& folge, auto&& tun) {
+        auto* k = new QShortcut(folge, this);
+        k->setContext(Qt::WindowShortcut);
+        connect(k, &QShortcut::activated, this, tun);
+    };
+    taste(QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { spielfeld->rueckgaengig(); });
+    taste(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { spielfeld->wiederholen(); });
+    taste(QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { spielfeld->wiederholen(); });
+    taste(QKeySequence(Qt::ALT | Qt::Key_1), [this] {
+        if (pc->isEnabled())
+            pc->setCurrentIndex(0);
+    });
+    taste(QKeySequence(Qt::ALT | Qt::Key_2), [this] {
+        if (pc->isEnabled())
+            pc->setCurrentIndex(1);
+    });
+
+    // What a screen reader says for a cell.
+    spielfeld->setZellenname([this](int x, int y, const Spielzustand& z) {
+        const Texte& t = texte_;
+        const int32_t wert = z.eingabe[x - 1][y - 1];
+        auto element = [&](int v) {
+            return z.elemente == 'C' ? QString(QChar(u'A' + v - 1)) : QString::number(v);
+        };
+        QString inhalt;
+        if (wert != 0) {
+            inhalt = element(wert);
+            if (z.vorgabe[x - 1][y - 1] != 0)
+                inhalt += QStringLiteral(", ") + t.zelleVorgegeben;
+        } else {
+            inhalt = t.zelleLeer;
+            QStringList gesetzt;
+            for (int v = 1; v <= 9; ++v)
+                if (z.markierung[x - 1][y - 1][(v - 1) % 3][(v - 1) / 3] == 1)
+                    gesetzt << element(v);
+            if (!gesetzt.isEmpty()) {
+                QString liste = gesetzt.last();
+                if (gesetzt.size() > 1)
+                    liste = QStringList(gesetzt.mid(0, gesetzt.size() - 1)).join(QStringLiteral(", ")) + t.und +
+                            gesetzt.last();
+                inhalt += QStringLiteral(", ") + (gesetzt.size() == 1 ? t.marke : t.marken).arg(liste);
+            }
+        }
+        return t.zelle.arg(y).arg(x).arg(inhalt);
+    });
+}
+
 void Tprog::Sprache()
 {
     const Texte& t = texte_;
@@ -287,6 +345,13 @@ void Tprog::Sprache()
     gb3->setTitle(t.gruppeHilfe);
     for (KlickLabel* l : {Label2, Label3, Label4, Label5})
         l->adjustSize();
+    // The pictures under the captions are the buttons for the keyboard.
+    Image2->alsKnopf(t.informationen);
+    Image3->alsKnopf(domain);
+    Image4->alsKnopf(t.spielStarten);
+    Image7->alsKnopf(t.vorbereiten);
+    pc->setAccessibleName(t.seiteSpielen + QStringLiteral(", ") + t.seiteDrucken);
+    hilfep->setAccessibleName(t.gruppeHilfe);
     // The domain must fit the small button face beside its arrow: a narrower
     // or smaller face when the standard one is too wide.
     {

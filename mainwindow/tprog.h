@@ -93,6 +93,7 @@ protected:
 private:
     void aufbauen();
     void verbinden();
+    void tastaturEinrichten();
     void Sprache();
     void GbAnordnen();
     void EinstellungenInvisible(bool sichtbar);

@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QScreen>
+#include <QKeyEvent>
 #include <QShowEvent>
 
 namespace {
@@ -86,6 +87,7 @@ Tdruckfenster::Tdruckfenster(const Sprachwert& sprache, Druckseite& seite, QWidg
         k->setCursor(Qt::PointingHandCursor);
     for (KlickLabel* k : {Image1, Label3})
         connect(k, &KlickLabel::clicked, this, &Tdruckfenster::Image1Click);
+
     for (KlickLabel* k : {Image2, Label4})
         connect(k, &KlickLabel::clicked, this, &Tdruckfenster::Image2Click);
 
@@ -155,6 +157,10 @@ void Tdruckfenster::Sprache()
     Label1->setVisible(de);
     Label3->setText(t.drucken);
     Label4->setText(t.abbrechen);
+    Image1->alsKnopf(t.drucken);
+    Image2->alsKnopf(t.abbrechen);
+    setTabOrder(cbdruck, Image1);
+    setTabOrder(Image1, Image2);
     Label3->adjustSize();
     Label4->adjustSize();
 }
@@ -290,6 +296,19 @@ bool Tdruckfenster::drucken()
     if (wartet)
         hinweis(t.angehalten.arg(ziel));
     return true;
+}
+
+void Tdruckfenster::keyPressEvent(QKeyEvent* e)
+{
+    // Enter prints once the page is ready (a focused button takes its own
+    // Enter first).
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        e->accept();
+        if (verdeck->isHidden() && !druck_->laeuft())
+            Image1Click();
+        return;
+    }
+    QWidget::keyPressEvent(e);
 }
 
 void Tdruckfenster::showEvent(QShowEvent* e)

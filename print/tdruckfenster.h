@@ -89,6 +89,7 @@ public:
 protected:
     void showEvent(QShowEvent* e) override;
     void hideEvent(QHideEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void listeFuellen();

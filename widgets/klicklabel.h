@@ -18,6 +18,13 @@ public:
     // other; buttons take the second click of a double click as no new one.
     bool jederKlickZaehlt = false;
 
+    // Makes the label a button for the keyboard too: Tab reaches it (a mouse
+    // click does not focus it, so a mouse player sees nothing new), it shows
+    // a focus frame, Enter or Space click it, and assistive technology sees
+    // a button of that name.
+    void alsKnopf(const QString& name);
+    bool istKnopf() const { return knopf_; }
+
 Q_SIGNALS:
     void clicked();
     void pressed();
@@ -28,8 +35,17 @@ protected:
     // except for links, does not make a second click.
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 
 private:
+    bool knopf_ = false;
+    // The focus frame shows only for focus the keyboard brought (Tab): the
+    // focus a window hands its first control when it opens leaves the
+    // picture as the mouse player knows it.
+    bool vonTastatur_ = false;
     bool drueckbar() const;
     bool klickbar() const;
     bool gedrueckt_ = false;

@@ -1,5 +1,6 @@
 #include "widgets/statusleiste.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -14,8 +15,14 @@ QString Statusleiste::panelText(int i) const { return texte_.at(size_t(i)); }
 
 void Statusleiste::setPanelText(int i, const QString& text)
 {
+    const bool neu = texte_.at(size_t(i)) != text;
     texte_.at(size_t(i)) = text;
     update();
+    if (neu && QAccessible::isActive()) {
+        QAccessibleEvent e(this, QAccessible::NameChanged);
+        e.setChild(i);
+        QAccessible::updateAccessibility(&e);
+    }
 }
 
 void Statusleiste::panelTextMerken(int i, const QString& text) { texte_.at(size_t(i)) = text; }

@@ -55,6 +55,14 @@ struct Texte {
     QString angehalten;                          // %1 the printer
     QString aufgedecktKeineZahl;
 
+    // What assistive technology reads: the buttons drawn on the dialogs'
+    // pictures, and the cells of the board ("row 3, column 4: 7, given").
+    QString knopfOk, knopfEintragen, knopfNichtJetzt;
+    QString zelle;           // %1 row, %2 column, %3 what it holds
+    QString zelleLeer, zelleVorgegeben;
+    QString marke, marken;   // %1 one value / the list of them
+    QString und;             // between the last two of a list
+
     // Help windows: the tabs of the five pages and what stands on them
     // (the catalogue page has its own table; the donation page holds its
     // picture and a link).

@@ -74,6 +74,16 @@ const Texte& texteDe()
         t.aufgedecktKeineZahl = QStringLiteral(
             "Die Zahl der aufgedeckten Felder ist keine Zahl. Bitte wählen Sie einen Wert aus der Liste.");
 
+        t.knopfOk = QStringLiteral("OK");
+        t.knopfEintragen = QStringLiteral("Eintragen");
+        t.knopfNichtJetzt = QStringLiteral("Vielleicht beim nächsten Mal");
+        t.zelle = QStringLiteral("Zeile %1, Spalte %2: %3");
+        t.zelleLeer = QStringLiteral("leer");
+        t.zelleVorgegeben = QStringLiteral("vorgegeben");
+        t.marke = QStringLiteral("Markierung %1");
+        t.marken = QStringLiteral("Markierungen %1");
+        t.und = QStringLiteral(" und ");
+
         t.zurueck = QStringLiteral("<< zurück");
         t.weiter = QStringLiteral("weiter >>");
         t.hilfeReiter = {QStringLiteral("Hilfe"), QStringLiteral("Empfehlungen"), QStringLiteral("Software"),

@@ -72,6 +72,16 @@ const Texte& texteEn()
         t.aufgedecktKeineZahl = QStringLiteral(
             "The number of revealed fields is not a number. Please choose a value from the list.");
 
+        t.knopfOk = QStringLiteral("OK");
+        t.knopfEintragen = QStringLiteral("Sign In");
+        t.knopfNichtJetzt = QStringLiteral("Perhaps at the Next Time");
+        t.zelle = QStringLiteral("row %1, column %2: %3");
+        t.zelleLeer = QStringLiteral("empty");
+        t.zelleVorgegeben = QStringLiteral("given");
+        t.marke = QStringLiteral("mark %1");
+        t.marken = QStringLiteral("marks %1");
+        t.und = QStringLiteral(" and ");
+
         t.zurueck = QStringLiteral("<< back");
         t.weiter = QStringLiteral("next >>");
         t.hilfeReiter = {QStringLiteral("Help"), QStringLiteral("Regards"), QStringLiteral("Software"),

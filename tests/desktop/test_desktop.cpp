@@ -334,6 +334,9 @@ public:
         return spielStarten().has_value();
     }
 
+    // The board of the last game started, in the window's picture.
+    QImage brett() const { return tisch.fensterbild(haupt).copy(QRect(brett_, QSize(405, 405))); }
+
 private:
     QPoint brett_;
 };
@@ -701,6 +704,60 @@ private Q_SLOTS:
         Schreibtisch::warte(500);
         QCOMPARE(s.tisch.geometrie(s.haupt).size(), QSize(1474, 1164));
         festhalten(s.tisch, s.haupt, QStringLiteral("hauptfenster_spiel_x2"));
+    }
+
+    // A whole game by keys on the desktop: after the start the board has the
+    // keyboard, the cursor walks it and digits fill it, Ctrl+Z takes one back
+    // and Ctrl+Y makes it again; in the high-score dialog the name field has
+    // the focus and Enter submits.
+    void tastaturSpiel()
+    {
+        Sitzung s;
+        QVERIFY(s.startenUndWarten());
+        const auto g = s.spielStarten();  // classic advanced: a high score
+        QVERIFY(g);
+        Gitter loesung = *g;
+        QVERIFY(loesen(loesung));
+        const QImage ohneCursor = s.brett();
+        s.tisch.tasten(QStringLiteral("ctrl+Home"));
+        QVERIFY2(Schreibtisch::bisWahr([&] { return s.brett() != ohneCursor; }, 2000),
+                 "a key after the start shows no cursor: the board has no keyboard focus");
+        bool erste = true;
+        for (int y = 0; y < 9; ++y) {
+            s.tisch.tasten(QStringLiteral("Home"));
+            for (int x = 0; x < 9; ++x) {
+                if ((*g)[size_t(y)][size_t(x)] == 0) {
+                    const QString ziffer = QString::number(loesung[size_t(y)][size_t(x)]);
+                    s.tisch.tasten(ziffer);
+                    if (erste) {
+                        // Taken back and made again.
+                        erste = false;
+                        Schreibtisch::warte(200);
+                        const QImage mit = s.brett();
+                        s.tisch.tasten(QStringLiteral("ctrl+z"));
+                        QVERIFY(Schreibtisch::bisWahr([&] { return s.brett() != mit; }, 2000));
+                        s.tisch.tasten(QStringLiteral("ctrl+y"));
+                        QVERIFY(Schreibtisch::bisWahr([&] { return s.brett() == mit; }, 2000));
+                    }
+                }
+                if (x < 8)
+                    s.tisch.tasten(QStringLiteral("Right"));
+            }
+            if (y < 8)
+                s.tisch.tasten(QStringLiteral("Down"));
+        }
+        const FensterId d = s.tisch.warteAufFenster(titel.hoch, s.programm->pid(), 5000);
+        QVERIFY2(d, "the game won by keys brought no high-score dialog");
+        Schreibtisch::warte(300);
+        s.tisch.tasten(QStringLiteral("ctrl+a"));
+        s.tisch.tippen(QStringLiteral("Keyboard Player"));
+        Schreibtisch::warte(300);
+        festhalten(s.tisch, d, QStringLiteral("gew_high_tasten"));
+        s.tisch.tasten(QStringLiteral("Return"));
+        QVERIFY(s.tisch.warteBisVerschwunden(titel.hoch, s.programm->pid()));
+        QVERIFY(Schreibtisch::bisWahr([&] { return !s.programm->geoeffneteAdressen().isEmpty(); }, 3000));
+        const QString adresse = s.programm->geoeffneteAdressen().last();
+        QVERIFY2(adresse.contains(QLatin1String("name=Keyboard%20Player&code=")), qPrintable(adresse));
     }
 };
 

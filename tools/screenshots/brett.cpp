@@ -5,6 +5,8 @@
 #include "board/spielfeld.h"
 #include "engine/generator.h"
 
+#include <QTest>
+
 namespace {
 
 void spielen(Spielzustand& z, int32_t spielart, char elemente, int32_t aufgedeckt, uint64_t saat)
@@ -51,6 +53,13 @@ void aufnahmenBrett(const QDir& ziel)
             aufnehmen(&feld, ziel,
                       QStringLiteral("brett_%1_%2").arg(QChar(c)).arg(spielart == 1 ? QStringLiteral("klassisch")
                                                                                      : QStringLiteral("4x4")));
+            if (spielart == 1) {
+                // The keyboard's cursor, on a revealed cell and on one of the player's.
+                QTest::keyClick(&feld, Qt::Key_Right);
+                QTest::keyClick(&feld, Qt::Key_Right);
+                QTest::keyClick(&feld, Qt::Key_Down);
+                aufnehmen(&feld, ziel, QStringLiteral("brett_%1_cursor").arg(QChar(c)));
+            }
         }
     }
 }
