@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFrame>
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -216,4 +217,28 @@ void Tprog::closeEvent(QCloseEvent* e)
     // Closing this window ends the program, whatever else is still open.
     Q_EMIT geschlossen();
     QCoreApplication::quit();
+}
+
+void Tprog::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    const int dx = width() - entwurfBreite, dy = height() - entwurfHoehe;
+    // The pages and their frames follow the window; the column keeps to the
+    // right edge; the status bar runs along the bottom.
+    pc->setGeometry(8, 8, std::max(0, 509 + dx), std::max(0, 549 + dy));
+    for (QFrame* b : {Bevel1, Bevel2})
+        b->setGeometry(8, 8, std::max(0, 485 + dx), std::max(0, 505 + dy));
+    for (QWidget* g : {static_cast<QWidget*>(gbtitel), static_cast<QWidget*>(gb1), static_cast<QWidget*>(gb2),
+                       static_cast<QWidget*>(gb3)})
+        g->move(spalteLinks + dx, g->y());
+    stat->setGeometry(0, height() - 19, width(), 19);
+    mindestgroesseAnwenden();
+    // FormResize
+    zentrieren(spielfeld);
+    zentrieren(druckseite);
+}
+
+void Tprog::zentrieren(QWidget* bild) const
+{
+    bild->move(Bevel1->width() / 2 - bild->width() / 2 + 8, Bevel1->height() / 2 - bild->height() / 2 + 8);
 }

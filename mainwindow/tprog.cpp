@@ -29,12 +29,6 @@ const QColor hintergrund(0xEC, 0xE9, 0xD8);
 const QColor schriftGrau(0x80, 0x80, 0x80);
 const QColor schriftMaroon(0x80, 0x00, 0x00);
 
-// The right-hand column keeps its distance from the right edge: its lefts are
-// given for the designed client width.
-constexpr int entwurfBreite = 737;
-constexpr int entwurfHoehe = 582;
-constexpr int spalteLinks = 530;
-
 // The tile lists, shared by every board of the process; each list is read
 // from the resources when a game first shows it.
 const Kachellisten& kachellisten()
@@ -272,62 +266,6 @@ void Tprog::verbinden()
     });
 }
 
-void Tprog::tastaturEinrichten()
-{
-    // Tab reaches every control in reading order: the pages, the board, the
-    // game group, the print group, then the links and the help text.
-    QWidget* reihe[] = {pc, spielfeld, cbspiel, cbspielart, cbgeloest, cbelemente, Image4,
-                        cbdruck, Image7, Image2, Image3, hilfep};
-    for (size_t i = 0; i + 1 < std::size(reihe); ++i)
-        setTabOrder(reihe[i], reihe[i + 1]);
-    // Undo and redo on the board, Alt+1 / Alt+2 for the pages.
-    auto taste = [this](const QKeySequence& folge, auto&& tun) {
-        auto* k = new QShortcut(folge, this);
-        k->setContext(Qt::WindowShortcut);
-        connect(k, &QShortcut::activated, this, tun);
-    };
-    taste(QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { spielfeld->rueckgaengig(); });
-    taste(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { spielfeld->wiederholen(); });
-    taste(QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { spielfeld->wiederholen(); });
-    taste(QKeySequence(Qt::ALT | Qt::Key_1), [this] {
-        if (pc->isEnabled())
-            pc->setCurrentIndex(0);
-    });
-    taste(QKeySequence(Qt::ALT | Qt::Key_2), [this] {
-        if (pc->isEnabled())
-            pc->setCurrentIndex(1);
-    });
-
-    // What a screen reader says for a cell.
-    spielfeld->setZellenname([this](int x, int y, const Spielzustand& z) {
-        const Texte& t = texte_;
-        const int32_t wert = z.eingabe[x - 1][y - 1];
-        auto element = [&](int v) {
-            return z.elemente == 'C' ? QString(QChar(u'A' + v - 1)) : QString::number(v);
-        };
-        QString inhalt;
-        if (wert != 0) {
-            inhalt = element(wert);
-            if (z.vorgabe[x - 1][y - 1] != 0)
-                inhalt += QStringLiteral(", ") + t.zelleVorgegeben;
-        } else {
-            inhalt = t.zelleLeer;
-            QStringList gesetzt;
-            for (int v = 1; v <= 9; ++v)
-                if (z.markierung[x - 1][y - 1][(v - 1) % 3][(v - 1) / 3] == 1)
-                    gesetzt << element(v);
-            if (!gesetzt.isEmpty()) {
-                QString liste = gesetzt.last();
-                if (gesetzt.size() > 1)
-                    liste = QStringList(gesetzt.mid(0, gesetzt.size() - 1)).join(QStringLiteral(", ")) + t.und +
-                            gesetzt.last();
-                inhalt += QStringLiteral(", ") + (gesetzt.size() == 1 ? t.marke : t.marken).arg(liste);
-            }
-        }
-        return t.zelle.arg(y).arg(x).arg(inhalt);
-    });
-}
-
 void Tprog::Sprache()
 {
     const Texte& t = texte_;
@@ -384,28 +322,4 @@ void Tprog::Sprache()
 
     hilfep->clear();
     hilfep->appendPlainText(t.hilfeWillkommen);
-}
-
-void Tprog::resizeEvent(QResizeEvent* e)
-{
-    QWidget::resizeEvent(e);
-    const int dx = width() - entwurfBreite, dy = height() - entwurfHoehe;
-    // The pages and their frames follow the window; the column keeps to the
-    // right edge; the status bar runs along the bottom.
-    pc->setGeometry(8, 8, std::max(0, 509 + dx), std::max(0, 549 + dy));
-    for (QFrame* b : {Bevel1, Bevel2})
-        b->setGeometry(8, 8, std::max(0, 485 + dx), std::max(0, 505 + dy));
-    for (QWidget* g : {static_cast<QWidget*>(gbtitel), static_cast<QWidget*>(gb1), static_cast<QWidget*>(gb2),
-                       static_cast<QWidget*>(gb3)})
-        g->move(spalteLinks + dx, g->y());
-    stat->setGeometry(0, height() - 19, width(), 19);
-    mindestgroesseAnwenden();
-    // FormResize
-    zentrieren(spielfeld);
-    zentrieren(druckseite);
-}
-
-void Tprog::zentrieren(QWidget* bild) const
-{
-    bild->move(Bevel1->width() / 2 - bild->width() / 2 + 8, Bevel1->height() / 2 - bild->height() / 2 + 8);
 }

@@ -126,6 +126,12 @@ private:
     // whenever the window system tells a new frame.
     void mindestgroesseAnwenden();
 
+    // The designed client size; the right-hand column keeps its distance
+    // from the right edge, its lefts being given for the designed width.
+    static constexpr int entwurfBreite = 737;
+    static constexpr int entwurfHoehe = 582;
+    static constexpr int spalteLinks = 530;
+
     const Sprachwert& sprache_;
     const Texte& texte_;
     Spielzustand zustand_;
