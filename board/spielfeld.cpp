@@ -369,7 +369,6 @@ void Spielfeld::merken(int x, int y, const Zelle& vorher)
     verlauf_.push_back({x, y, vorher, nachher});
     stand_ = verlauf_.size();
     zugangMelden(x, y, false);
-    Q_EMIT zelleGeaendert(x, y);
 }
 
 QString Spielfeld::zellenname(int x, int y) const
@@ -412,7 +411,6 @@ bool Spielfeld::rueckgaengig()
     const Aenderung& a = verlauf_[--stand_];
     zelleSetzen(a.x, a.y, a.vorher);
     zugangMelden(a.x, a.y, false);
-    Q_EMIT zelleGeaendert(a.x, a.y);
     zeichnenUndPruefen(a.x, a.y);
     return true;
 }
@@ -424,7 +422,6 @@ bool Spielfeld::wiederholen()
     const Aenderung& a = verlauf_[stand_++];
     zelleSetzen(a.x, a.y, a.nachher);
     zugangMelden(a.x, a.y, false);
-    Q_EMIT zelleGeaendert(a.x, a.y);
     zeichnenUndPruefen(a.x, a.y);
     return true;
 }
@@ -451,7 +448,6 @@ void Spielfeld::cursorSetzen(int x, int y)
     update();
     if (hasFocus())
         zugangMelden(cursor_.x(), cursor_.y(), true);
-    Q_EMIT cursorBewegt(cursor_.x(), cursor_.y());
 }
 
 void Spielfeld::keyPressEvent(QKeyEvent* e)

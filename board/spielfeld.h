@@ -111,9 +111,6 @@ public:
     QString zellenname(int x, int y) const;
 
 Q_SIGNALS:
-    // A cell changed or the cursor moved (for assistive technology).
-    void zelleGeaendert(int x, int y);
-    void cursorBewegt(int x, int y);
     // A completed board with fewer than 25541 points.
     void gewonnenOhneHighscore();
     // A completed board with 25541 points or more; the four texts for the

@@ -2,6 +2,7 @@
 // the modes and the links.
 #include "engine/einstellungen.h"
 #include "help/thilfe.h"
+#include "tests/fixtur/adressfaenger.h"
 #include "tests/fixtur/nutzer.h"
 #include "widgets/fenster.h"
 #include "widgets/stil.h"
@@ -12,14 +13,6 @@
 #include <QSet>
 #include <QSignalSpy>
 #include <QTest>
-
-class Adressfaenger : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> adressen;
-public Q_SLOTS:
-    void oeffnen(const QUrl& u) { adressen << u; }
-};
 
 using nutzer::Hauptteile;
 using nutzer::klicken;

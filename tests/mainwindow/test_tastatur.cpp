@@ -7,6 +7,7 @@
 #include "engine/einstellungen.h"
 #include "help/thilfe.h"
 #include "print/tdruckfenster.h"
+#include "tests/fixtur/adressfaenger.h"
 #include "tests/fixtur/nutzer.h"
 #include "widgets/stil.h"
 
@@ -21,14 +22,6 @@ using nutzer::Hauptteile;
 using nutzer::waehlen;
 
 namespace {
-
-class Adressfaenger : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> adressen;
-public Q_SLOTS:
-    void oeffnen(const QUrl& u) { adressen << u; }
-};
 
 struct Aufbau {
     Programm programm;
